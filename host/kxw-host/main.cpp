@@ -1,0 +1,187 @@
+// kxw-host: a page window that loads the property browser, calls it for its page, and
+// optionally replays an input script and keeps what the page received.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "host/kxw-host/change_recorder.h"
+#include "host/kxw-host/host_window.h"
+#include "host/kxw-host/libraries.h"
+#include "host/kxw-host/options.h"
+#include "host/kxw-host/profile_redirect.h"
+#include "host/kxw-host/replay.h"
+#include "host/kxw-host/script.h"
+#include "host/kxw-host/snapshot.h"
+#include "tests/support/crash_guard.h"
+
+namespace kxwhost {
+namespace {
+
+constexpr int kStatusFailed = 1;
+constexpr int kStatusUsage = 2;
+constexpr int kStatusNotAvailable = 3;
+
+int Complain(int status, const std::string& message) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "kxw-host: %s\n", message.c_str());
+  return status;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream content;
+  content << in.rdbuf();
+  text = content.str();
+  return true;
+}
+
+bool WantsPerson(const Options& options) {
+  if (options.mode != RunMode::kAuto) return options.mode == RunMode::kInteractive;
+  const char* display = std::getenv("NPB_USE_DISPLAY");
+  return display != nullptr && *display != '\0';
+}
+
+struct Report {
+  std::string page;
+  int objects = 0;
+  PageDescriptionSize description;
+  int result = 0;
+  int documents = 0;
+};
+
+void PrintReport(const Report& report) {
+  std::printf("page: %s\nobjects: %d\npieces: %d\nbytes: %u\n"
+              "InitPropertyBrowser returned: %d\ndocuments received: %d\n",
+              report.page.c_str(), report.objects, report.description.pieces,
+              static_cast<unsigned>(report.description.bytes), report.result, report.documents);
+}
+
+// One session: everything between loading the libraries and closing the page.
+class Session {
+ public:
+  explicit Session(const Options& options) : options_(options), recorder_(options.changesDir) {}
+  ~Session() { Close(); }
+
+  int Run(std::vector<ScriptCommand> commands);
+  // Undoes what must not outlive the process (the profile redirection).
+  void Close();
+
+ private:
+  int Prepare();
+
+  const Options& options_;
+  ChangeRecorder recorder_;
+  ProfileRedirect profile_;
+  PageLibrary pages_;
+  BrowserModule browser_;
+  HWND window_ = nullptr;
+  bool pageOpen_ = false;
+  Report report_;
+};
+
+int Session::Prepare() {
+  std::string error;
+  report_.page = options_.page.empty() ? "(embedded sample page)" : options_.page;
+  // The browser finds its profile when it first opens, so the folder must exist first.
+  if (!options_.profile.empty() && !profile_.Install(options_.profile, error)) {
+    return Complain(kStatusFailed, error);
+  }
+  if (!recorder_.Prepare(error) || !pages_.Load(error)) return Complain(kStatusFailed, error);
+  window_ = CreatePageWindow(report_.page);
+  if (window_ == nullptr) return Complain(kStatusFailed, "cannot create the page window");
+  pages_.setChangeListener(&ChangeRecorder::OnDocument, &recorder_);
+  report_.objects = pages_.openPage(window_, options_.page.empty() ? nullptr : options_.page.c_str());
+  if (report_.objects < 0) return Complain(kStatusFailed, "cannot read the page " + report_.page);
+  pageOpen_ = true;
+  report_.description = MeasurePageDescription(pages_, window_);
+  SetPageWindowText(window_, report_.page + ": " + std::to_string(report_.objects) + " objects");
+  if (!browser_.Load(error)) return Complain(kStatusFailed, error);
+  if (options_.dynamic) browser_.activateDynamicUpdate(1);
+  return 0;
+}
+
+int Session::Run(std::vector<ScriptCommand> commands) {
+  if (const int status = Prepare()) return status;
+  const bool person = options_.script.empty() && WantsPerson(options_);
+  std::unique_ptr<ScriptPlayer> player;
+  if (!person) {
+    // Without a script the player runs an empty one: it closes the browser once open.
+    ReplaySettings settings;
+    settings.pageWindow = window_;
+    settings.scriptName = options_.script.empty() ? "report" : options_.script;
+    settings.endSnapshot = options_.snapshot;
+    settings.beforeExit = [this] { profile_.Undo(); };
+    player = std::make_unique<ScriptPlayer>(std::move(commands), std::move(settings));
+    if (!player->Start()) return Complain(kStatusFailed, "cannot start the script timer");
+  }
+  const char* selectName = options_.selectName.empty() ? nullptr : options_.selectName.c_str();
+  report_.result = browser_.initPropertyBrowser(window_, options_.selectHandle, selectName);
+  if (player) player->FinishAfterBrowser();
+
+  std::string error;
+  const bool snapshotDone = !player || player->endSnapshotTaken() || options_.snapshot.empty();
+  if (!snapshotDone && !SaveWindowSnapshot(window_, options_.snapshot, error)) {
+    return Complain(kStatusFailed, error);
+  }
+  if (!options_.pageOut.empty() && pages_.savePage(window_, options_.pageOut.c_str()) != 1) {
+    return Complain(kStatusFailed, "--page-out: cannot write " + options_.pageOut);
+  }
+  if (!recorder_.failure().empty()) {
+    return Complain(kStatusFailed, "--changes-dir: cannot write " + recorder_.failure());
+  }
+  report_.documents = recorder_.count();
+  if (options_.script.empty() && !person) PrintReport(report_);
+  std::fflush(stdout);
+  return 0;
+}
+
+void Session::Close() {
+  if (pageOpen_) {
+    pages_.setChangeListener(nullptr, nullptr);
+    pages_.closePage(window_);
+    pageOpen_ = false;
+  }
+  if (window_ != nullptr) {
+    DestroyWindow(window_);
+    window_ = nullptr;
+  }
+  profile_.Undo();
+}
+
+int Main(int argc, char** argv) {
+  Options options;
+  std::string error;
+  if (!ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    return Complain(kStatusUsage, error + " (see --help)");
+  }
+  if (options.help) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  // The macro recorder's side of the browser is not built yet.
+  if (!options.macro.empty()) return Complain(kStatusNotAvailable, "--macro: not available yet");
+  std::vector<ScriptCommand> commands;
+  if (!options.script.empty()) {
+    std::string text;
+    if (!ReadTextFile(options.script, text)) {
+      return Complain(kStatusUsage, "cannot read the script " + options.script);
+    }
+    if (!ParseScript(text, commands, error)) {
+      return Complain(kStatusUsage, options.script + ": " + error);
+    }
+  }
+  Session session(options);
+  return session.Run(std::move(commands));
+}
+
+}  // namespace
+}  // namespace kxwhost
+
+int main(int argc, char** argv) {
+  InstallCrashGuard();
+  return kxwhost::Main(argc, argv);
+}

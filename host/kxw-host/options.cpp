@@ -1,0 +1,172 @@
+#include "host/kxw-host/options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <set>
+#include <strings.h>
+
+namespace kxwhost {
+namespace {
+
+enum class Kind { kText, kPng, kHandle, kFlag, kMode, kHelp };
+
+struct OptionSpec {
+  const char* name;
+  Kind kind;
+  std::string Options::*text = nullptr;  // kText, kPng
+  bool Options::*flag = nullptr;         // kFlag
+  RunMode mode = RunMode::kAuto;         // kMode
+};
+
+const OptionSpec kOptions[] = {
+    {"--page", Kind::kText, &Options::page},
+    {"--select-handle", Kind::kHandle},
+    {"--select-name", Kind::kText, &Options::selectName},
+    {"--dynamic", Kind::kFlag, nullptr, &Options::dynamic},
+    {"--profile", Kind::kText, &Options::profile},
+    {"--script", Kind::kText, &Options::script},
+    {"--changes-dir", Kind::kText, &Options::changesDir},
+    {"--page-out", Kind::kText, &Options::pageOut},
+    {"--macro", Kind::kText, &Options::macro},
+    {"--snapshot", Kind::kPng, &Options::snapshot},
+    {"--interactive", Kind::kMode, nullptr, nullptr, RunMode::kInteractive},
+    {"--report", Kind::kMode, nullptr, nullptr, RunMode::kReport},
+    {"--help", Kind::kHelp},
+};
+
+bool TakesValue(Kind kind) { return kind == Kind::kText || kind == Kind::kPng || kind == Kind::kHandle; }
+
+bool ParseHandle(const std::string& text, unsigned& value) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text.c_str(), nullptr, 10);
+  if (errno == ERANGE || v > 0xFFFFFFFFull) return false;
+  value = static_cast<unsigned>(v);
+  return true;
+}
+
+bool EndsWithPng(const std::string& name) {
+  return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".png") == 0;
+}
+
+bool Apply(const OptionSpec& spec, const std::string& value, Options& options,
+           std::string& error) {
+  switch (spec.kind) {
+    case Kind::kPng:
+      if (!EndsWithPng(value)) {
+        error = std::string(spec.name) + ": file name must end in .png: " + value;
+        return false;
+      }
+      [[fallthrough]];
+    case Kind::kText:
+      if (value.empty()) {
+        error = std::string(spec.name) + ": empty value";
+        return false;
+      }
+      options.*spec.text = value;
+      return true;
+    case Kind::kHandle:
+      if (!ParseHandle(value, options.selectHandle)) {
+        error = std::string(spec.name) + ": not a handle number (0 to 4294967295): " + value;
+        return false;
+      }
+      return true;
+    case Kind::kFlag:
+      options.*spec.flag = true;
+      return true;
+    case Kind::kMode:
+      if (options.mode != RunMode::kAuto) {
+        error = "--interactive and --report exclude each other";
+        return false;
+      }
+      options.mode = spec.mode;
+      return true;
+    case Kind::kHelp:
+      options.help = true;
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+  options = Options{};
+  error.clear();
+  std::set<std::string> seen;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const OptionSpec* spec = nullptr;
+    for (const OptionSpec& candidate : kOptions) {
+      if (args[i] == candidate.name) spec = &candidate;
+    }
+    if (spec == nullptr) {
+      error = "unknown option: " + args[i];
+      return false;
+    }
+    if (!seen.insert(spec->name).second) {
+      error = std::string(spec->name) + " given twice";
+      return false;
+    }
+    std::string value;
+    if (TakesValue(spec->kind)) {
+      if (i + 1 >= args.size()) {
+        error = std::string(spec->name) + " needs a value";
+        return false;
+      }
+      value = args[++i];
+    }
+    if (!Apply(*spec, value, options, error)) return false;
+  }
+  return true;
+}
+
+const char* UsageText() {
+  return R"(usage: kxw-host [options]
+Loads NexelPropBrowser.dll beside this program into a page window and calls its
+InitPropertyBrowser, with the page library pgobj.dll serving the page.
+
+  --page FILE          the page to browse (default: the embedded sample page)
+  --select-handle N    handle number of the object to select first
+  --select-name TEXT   name of the object to select first
+  --dynamic            switch dynamic update on before the browser is called
+  --profile FILE       the kxw.ini the browser reads (see below)
+  --script FILE        replay an input script, then exit
+  --changes-dir DIR    write every document the page receives as DIR/0001.xml, ...
+  --page-out FILE      write the page model at the end, as a page description
+  --macro FILE         write the macro text the recorder received
+  --snapshot FILE.png  save the browser window (else the page window) at the end
+  --interactive        without a script: keep the browser open for a person
+  --report             without a script: report what was loaded and exit
+  --help               this text
+
+Without --script, the browser stays open for a person with --interactive, or when
+the environment variable NPB_USE_DISPLAY is set (the build's wine-run wrapper then
+uses the person's own display) and --report is not given; otherwise kxw-host prints
+a report (page, object count, pieces, bytes, InitPropertyBrowser's result, documents
+received) and exits with status 0.
+
+--profile: kxw-host gives this process a private, temporary documents folder and
+copies FILE there as Korvantix\KXW12\kxw.ini, where the browser looks first; the
+folder is removed at exit. Nothing shared is touched.
+
+Script lines (one a line; lines starting with # are comments; keywords in any case):
+  tree-select LABEL    click the first tree item with that label
+  row NAME             click the grid row with that name
+  click X Y | dblclick X Y | rclick X Y    mouse at dialog client coordinates
+  key NAME             Return Escape Tab Up Down Left Right Home End PageUp
+                       PageDown F4 Space Delete Back
+  type TEXT            type the characters of TEXT
+  button OK|Cancel|Apply|Help
+  answer yes|no|ok|cancel   answer the next message box
+  menu ID              choose a command of the open context menu
+  set ROWNAME TEXT     commit TEXT as the row's new value
+  snapshot FILE.png    save the browser window now
+  dump-tree | dump-grid    print one line per item or row: depth, name, value
+A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
+ROWNAME is one word or one quoted text. A script error or a target not found ends
+the run with status 2, naming the line; a command whose part is not built yet
+answers "not available yet" with status 3.
+)";
+}
+
+}  // namespace kxwhost

@@ -1,0 +1,285 @@
+#include "host/kxw-host/replay.h"
+
+#include <cstdio>
+
+#include "host/kxw-host/snapshot.h"
+#include "host/kxw-host/window_input.h"
+
+namespace kxwhost {
+namespace {
+
+constexpr UINT kTickMs = 30;
+// How long a command waits for its target (an opening menu, the browser dialog) to appear.
+constexpr DWORD kPatienceMs = 3000;
+constexpr int kTreeId = 1001;
+constexpr int kGridId = 1003;
+constexpr int kStatusNotFound = 2;
+constexpr int kStatusNotAvailable = 3;
+constexpr int kStatusFailed = 1;
+constexpr const char* kNotAvailable = "not available yet";
+
+HWND FocusOr(HWND fallback) {
+  HWND focus = GetFocus();
+  return focus != nullptr ? focus : fallback;
+}
+
+}  // namespace
+
+ScriptPlayer* ScriptPlayer::current_ = nullptr;
+
+ScriptPlayer::ScriptPlayer(std::vector<ScriptCommand> commands, ReplaySettings settings)
+    : commands_(std::move(commands)), settings_(std::move(settings)) {}
+
+ScriptPlayer::~ScriptPlayer() {
+  if (timer_ != 0) KillTimer(nullptr, timer_);
+  if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  if (current_ == this) current_ = nullptr;
+}
+
+bool ScriptPlayer::Start() {
+  current_ = this;
+  hook_ = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
+  timer_ = SetTimer(nullptr, 0, kTickMs, OnTimer);
+  return hook_ != nullptr && timer_ != 0;
+}
+
+void ScriptPlayer::FinishAfterBrowser() {
+  browserReturned_ = true;
+  MSG msg;
+  while (!ended_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void CALLBACK ScriptPlayer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (current_ != nullptr) current_->Tick();
+}
+
+LRESULT CALLBACK ScriptPlayer::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && current_ != nullptr && !current_->answers_.empty() &&
+      IsMessageBox(window)) {
+    current_->AnswerBox(window);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void ScriptPlayer::Tick() {
+  // A command that runs a nested loop (a message box, a menu) must not be re-entered.
+  if (busy_ || ended_) return;
+  busy_ = true;
+  if (HWND box = FindMessageBox()) {
+    HandleMessageBox(box);
+  } else {
+    Advance();
+  }
+  busy_ = false;
+}
+
+void ScriptPlayer::HandleMessageBox(HWND box) {
+  if (!answers_.empty()) {
+    AnswerBox(box);
+  } else if (next_ < commands_.size() && commands_[next_].kind == CommandKind::kAnswer) {
+    Advance();
+  } else {
+    Fail(next_ < commands_.size() ? &commands_[next_] : nullptr, kStatusNotFound,
+         "unexpected message box \"" + MessageBoxText(box) + "\"");
+  }
+}
+
+bool ScriptPlayer::AnswerBox(HWND box) {
+  const Answer answer = answers_.front();
+  answers_.pop_front();
+  HWND button = GetDlgItem(box, answer.code);
+  if (button == nullptr) {
+    Fail(answer.command, kStatusNotFound,
+         "the message box \"" + MessageBoxText(box) + "\" has no such button");
+  }
+  std::printf("message box: %s\n", MessageBoxText(box).c_str());
+  std::fflush(stdout);
+  PressButton(button);
+  return true;
+}
+
+void ScriptPlayer::Advance() {
+  if (next_ >= commands_.size()) {
+    EndScript();
+    return;
+  }
+  const ScriptCommand& command = commands_[next_];
+  const Outcome outcome = Run(command);
+  if (outcome.step == Step::kDone) {
+    ++next_;
+    waitingSince_ = 0;
+    return;
+  }
+  if (outcome.step == Step::kRetry) {
+    const DWORD now = GetTickCount();
+    if (waitingSince_ == 0) waitingSince_ = now;
+    if (now - waitingSince_ < kPatienceMs) return;
+  }
+  Fail(&command, outcome.status, outcome.problem);
+}
+
+void ScriptPlayer::EndScript() {
+  HWND dialog = FindBrowserDialog();
+  if (dialog == nullptr) {
+    // Inside the browser call its dialog may still be on its way.
+    ended_ = browserReturned_;
+    return;
+  }
+  if (!settings_.endSnapshot.empty()) {
+    std::string error;
+    if (!SaveWindowSnapshot(dialog, settings_.endSnapshot, error)) {
+      Fail(nullptr, kStatusFailed, error);
+    }
+    endSnapshotTaken_ = true;
+  }
+  ended_ = true;
+  // As the close box does: the browser closes without sending anything.
+  PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+ScriptPlayer::Outcome ScriptPlayer::NeedDialog(HWND& dialog) {
+  dialog = FindBrowserDialog();
+  if (dialog != nullptr) {
+    dialogSeen_ = true;
+    return {Step::kDone, 0, {}};
+  }
+  if (dialogSeen_) return {Step::kFail, kStatusNotFound, "the browser is not open"};
+  // Until a browser dialog has been seen, the dialog is the part not built yet.
+  return {browserReturned_ ? Step::kFail : Step::kRetry, kStatusNotAvailable, kNotAvailable};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::NeedControl(HWND dialog, int id, HWND& control) {
+  control = GetDlgItem(dialog, id);
+  if (control != nullptr) return {Step::kDone, 0, {}};
+  if (id == kTreeId || id == kGridId) return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+  return {Step::kFail, kStatusNotFound, "the browser has no control " + std::to_string(id)};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
+  switch (command.kind) {
+    case CommandKind::kAnswer:
+      answers_.push_back({command.code, &command});
+      if (HWND box = FindMessageBox()) AnswerBox(box);
+      return {Step::kDone, 0, {}};
+    case CommandKind::kSnapshot:
+      return Snapshot(command.text);
+    case CommandKind::kMenu:
+      return ChooseMenu(command);
+    default:
+      break;
+  }
+  HWND dialog = nullptr;
+  Outcome outcome = NeedDialog(dialog);
+  if (outcome.step != Step::kDone) return outcome;
+  HWND control = nullptr;
+  const POINT point{command.x, command.y};
+  switch (command.kind) {
+    case CommandKind::kTreeSelect:
+      outcome = NeedControl(dialog, kTreeId, control);
+      if (outcome.step != Step::kDone) return outcome;
+      for (const TreeItem& item : ReadTree(control)) {
+        if (item.label == command.text && ClickTreeItem(control, item.item)) return outcome;
+      }
+      return {Step::kFail, kStatusNotFound, "no tree item labelled \"" + command.text + "\""};
+    case CommandKind::kRow:
+    case CommandKind::kSet:
+    case CommandKind::kDumpGrid:
+      // Rows are read and edited through the grid's own interface, which is not built yet.
+      return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+    case CommandKind::kClick:
+      PostMouse(dialog, point, MouseAction::kClick);
+      return outcome;
+    case CommandKind::kDoubleClick:
+      PostMouse(dialog, point, MouseAction::kDoubleClick);
+      return outcome;
+    case CommandKind::kRightClick:
+      PostMouse(dialog, point, MouseAction::kRightClick);
+      return outcome;
+    case CommandKind::kKey:
+      PostKey(FocusOr(dialog), static_cast<UINT>(command.code));
+      return outcome;
+    case CommandKind::kType:
+      PostText(FocusOr(dialog), command.text);
+      return outcome;
+    case CommandKind::kButton:
+      outcome = NeedControl(dialog, command.code, control);
+      if (outcome.step != Step::kDone) return outcome;
+      if (IsWindowEnabled(control)) {
+        PressButton(control);
+      } else {
+        // A click on a disabled button does nothing; say so for the reader of the run.
+        std::printf("%s: disabled\n", command.source.c_str());
+        std::fflush(stdout);
+      }
+      return outcome;
+    case CommandKind::kDumpTree:
+      return DumpTree(dialog);
+    default:
+      return {Step::kFail, kStatusNotFound, "unhandled command"};
+  }
+}
+
+ScriptPlayer::Outcome ScriptPlayer::ChooseMenu(const ScriptCommand& command) {
+  HWND menuWindow = FindOpenMenu();
+  if (menuWindow == nullptr) return {Step::kRetry, kStatusNotFound, "no context menu is open"};
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+  const UINT state = menu != nullptr ? GetMenuState(menu, command.code, MF_BYCOMMAND) : ~0u;
+  if (state == ~0u) {
+    return {Step::kFail, kStatusNotFound,
+            "the open menu has no command " + std::to_string(command.code)};
+  }
+  if (state & (MF_GRAYED | MF_DISABLED)) {
+    // Choosing a disabled command does nothing and leaves the menu open.
+    std::printf("%s: disabled\n", command.source.c_str());
+    std::fflush(stdout);
+    return {Step::kDone, 0, {}};
+  }
+  // What choosing an item does: the menu closes and its owner, the browser dialog,
+  // receives the command.
+  HWND owner = FindBrowserDialog();
+  EndMenu();
+  PostMessageA(owner != nullptr ? owner : GetActiveWindow(), WM_COMMAND,
+               MAKEWPARAM(command.code, 0), 0);
+  return {Step::kDone, 0, {}};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::Snapshot(const std::string& path) {
+  HWND dialog = FindBrowserDialog();
+  std::string error;
+  if (!SaveWindowSnapshot(dialog != nullptr ? dialog : settings_.pageWindow, path, error)) {
+    return {Step::kFail, kStatusFailed, error};
+  }
+  return {Step::kDone, 0, {}};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::DumpTree(HWND dialog) {
+  HWND tree = nullptr;
+  Outcome outcome = NeedControl(dialog, kTreeId, tree);
+  if (outcome.step != Step::kDone) return outcome;
+  // The tree's items carry no value text; the third column stays empty.
+  for (const TreeItem& item : ReadTree(tree)) {
+    std::printf("%d\t%s\t\n", item.depth, item.label.c_str());
+  }
+  std::fflush(stdout);
+  return outcome;
+}
+
+void ScriptPlayer::Fail(const ScriptCommand* command, int status, const std::string& problem) {
+  std::string message = settings_.scriptName + ": ";
+  if (command != nullptr) {
+    message += "line " + std::to_string(command->line) + ": " + problem + ": " + command->source;
+  } else {
+    message += problem;
+  }
+  std::fflush(stdout);
+  std::fprintf(stderr, "kxw-host: %s\n", message.c_str());
+  std::fflush(stderr);
+  if (settings_.beforeExit) settings_.beforeExit();
+  ExitProcess(static_cast<UINT>(status));
+}
+
+}  // namespace kxwhost

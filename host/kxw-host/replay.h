@@ -1,0 +1,82 @@
+// Replays a parsed script from inside whatever message loop the thread is running: a
+// thread timer runs one command a tick, so the commands act from the browser's own modal
+// loop while it is open, and from the host's loop before and after. A CBT hook answers
+// message boxes with the answers the script queued.
+#pragma once
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/kxw-host/script.h"
+
+namespace kxwhost {
+
+struct ReplaySettings {
+  HWND pageWindow = nullptr;    // captured by `snapshot` while no browser is open
+  std::string scriptName;       // names the script in error messages
+  std::string endSnapshot;      // saved from the browser when the script ends with it open
+  std::function<void()> beforeExit;  // runs before a failing script ends the process
+};
+
+class ScriptPlayer {
+ public:
+  ScriptPlayer(std::vector<ScriptCommand> commands, ReplaySettings settings);
+  ScriptPlayer(const ScriptPlayer&) = delete;
+  ScriptPlayer& operator=(const ScriptPlayer&) = delete;
+  ~ScriptPlayer();
+
+  bool Start();
+  // Tells the player that InitPropertyBrowser has returned, then runs the rest of the
+  // script in the host's own message loop. Returns when the script has ended.
+  void FinishAfterBrowser();
+  // True when the end snapshot was taken from the browser dialog.
+  bool endSnapshotTaken() const { return endSnapshotTaken_; }
+
+ private:
+  enum class Step { kDone, kRetry, kFail };
+  struct Outcome {
+    Step step;
+    int status;
+    std::string problem;
+  };
+  struct Answer {
+    int code;
+    const ScriptCommand* command;
+  };
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
+
+  void Tick();
+  void Advance();
+  void HandleMessageBox(HWND box);
+  bool AnswerBox(HWND box);
+  void EndScript();
+  Outcome Run(const ScriptCommand& command);
+  Outcome NeedDialog(HWND& dialog);
+  Outcome NeedControl(HWND dialog, int id, HWND& control);
+  Outcome ChooseMenu(const ScriptCommand& command);
+  Outcome Snapshot(const std::string& path);
+  Outcome DumpTree(HWND dialog);
+  [[noreturn]] void Fail(const ScriptCommand* command, int status, const std::string& problem);
+
+  static ScriptPlayer* current_;
+
+  std::vector<ScriptCommand> commands_;
+  ReplaySettings settings_;
+  size_t next_ = 0;
+  UINT_PTR timer_ = 0;
+  HHOOK hook_ = nullptr;
+  DWORD waitingSince_ = 0;
+  bool busy_ = false;
+  bool browserReturned_ = false;
+  bool dialogSeen_ = false;
+  bool ended_ = false;
+  bool endSnapshotTaken_ = false;
+  std::deque<Answer> answers_;
+};
+
+}  // namespace kxwhost

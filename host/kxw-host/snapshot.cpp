@@ -1,0 +1,141 @@
+#include "host/kxw-host/snapshot.h"
+
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace kxwhost {
+namespace {
+
+// A pixel value PrintWindow never leaves behind in every pixel of a painted window.
+constexpr uint32_t kUnpainted = 0x00FE01FD;
+
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> bgrx;  // top-down rows
+};
+
+// Draws the window into a 32-bit DIB section; `usePrintWindow` chooses the source.
+bool Capture(HWND window, bool usePrintWindow, Pixels& pixels) {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return false;
+  pixels.width = rect.right - rect.left;
+  pixels.height = rect.bottom - rect.top;
+  if (pixels.width <= 0 || pixels.height <= 0) return false;
+
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.width;
+  info.bmiHeader.biHeight = -pixels.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = memory != nullptr && bitmap != nullptr;
+  if (ok) {
+    const size_t count = static_cast<size_t>(pixels.width) * pixels.height;
+    uint32_t* data = static_cast<uint32_t*>(bits);
+    std::fill(data, data + count, kUnpainted);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (usePrintWindow) {
+      ok = PrintWindow(window, memory, 0) != FALSE;
+    } else {
+      HDC windowDc = GetWindowDC(window);
+      ok = BitBlt(memory, 0, 0, pixels.width, pixels.height, windowDc, 0, 0, SRCCOPY) != FALSE;
+      ReleaseDC(window, windowDc);
+    }
+    GdiFlush();
+    SelectObject(memory, old);
+    pixels.bgrx.assign(data, data + count);
+    ok = ok && std::any_of(pixels.bgrx.begin(), pixels.bgrx.end(),
+                           [](uint32_t p) { return (p & 0x00FFFFFF) != kUnpainted; });
+  }
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  if (memory != nullptr) DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+template <typename T>
+void Release(T*& p) {
+  if (p != nullptr) p->Release();
+  p = nullptr;
+}
+
+// Encodes 24-bit rows (the alpha byte of a captured window is meaningless).
+HRESULT EncodePng(const Pixels& pixels, const std::wstring& path) {
+  IWICImagingFactory* factory = nullptr;
+  IWICStream* stream = nullptr;
+  IWICBitmapEncoder* encoder = nullptr;
+  IWICBitmapFrameEncode* frame = nullptr;
+  HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+  if (SUCCEEDED(hr)) hr = factory->CreateStream(&stream);
+  if (SUCCEEDED(hr)) hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+  if (SUCCEEDED(hr)) hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
+  if (SUCCEEDED(hr)) hr = encoder->Initialize(stream, WICBitmapEncoderNoCache);
+  if (SUCCEEDED(hr)) hr = encoder->CreateNewFrame(&frame, nullptr);
+  if (SUCCEEDED(hr)) hr = frame->Initialize(nullptr);
+  if (SUCCEEDED(hr)) hr = frame->SetSize(pixels.width, pixels.height);
+  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+  if (SUCCEEDED(hr)) hr = frame->SetPixelFormat(&format);
+  if (SUCCEEDED(hr) && !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR)) hr = E_NOTIMPL;
+  if (SUCCEEDED(hr)) {
+    const UINT stride = (static_cast<UINT>(pixels.width) * 3 + 3) & ~3u;
+    std::vector<BYTE> rows(static_cast<size_t>(stride) * pixels.height);
+    for (int y = 0; y < pixels.height; ++y) {
+      BYTE* out = rows.data() + static_cast<size_t>(y) * stride;
+      for (int x = 0; x < pixels.width; ++x) {
+        const uint32_t p = pixels.bgrx[static_cast<size_t>(y) * pixels.width + x];
+        out[3 * x] = static_cast<BYTE>(p);
+        out[3 * x + 1] = static_cast<BYTE>(p >> 8);
+        out[3 * x + 2] = static_cast<BYTE>(p >> 16);
+      }
+    }
+    hr = frame->WritePixels(pixels.height, stride, static_cast<UINT>(rows.size()), rows.data());
+  }
+  if (SUCCEEDED(hr)) hr = frame->Commit();
+  if (SUCCEEDED(hr)) hr = encoder->Commit();
+  Release(frame);
+  Release(encoder);
+  Release(stream);
+  Release(factory);
+  return hr;
+}
+
+std::wstring Widen(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring wide(n > 0 ? n : 1, L'\0');
+  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+  wide.resize(wide.size() - 1);
+  return wide;
+}
+
+}  // namespace
+
+bool SaveWindowSnapshot(HWND window, const std::string& path, std::string& error) {
+  Pixels pixels;
+  if (!IsWindow(window) || (!Capture(window, true, pixels) && !Capture(window, false, pixels))) {
+    error = "snapshot " + path + ": the window could not be captured";
+    return false;
+  }
+  const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const HRESULT hr = EncodePng(pixels, Widen(path));
+  if (SUCCEEDED(init)) CoUninitialize();
+  if (FAILED(hr)) {
+    char code[16];
+    wsprintfA(code, "0x%08lx", static_cast<unsigned long>(hr));
+    error = "snapshot " + path + ": PNG encoding failed (" + code + ")";
+    DeleteFileA(path.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kxwhost
