@@ -1,0 +1,74 @@
+// The module as a host sees it: loaded by path, entered through its exports.
+#include <string>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "host/pgobj_host.h"
+
+namespace {
+
+using InitFn = int(__stdcall*)(HWND, UINT, const char*);
+using ActivateFn = int(__stdcall*)(int);
+
+HMODULE LoadFromBin(const char* name) {
+  return LoadLibraryA((std::string(NPB_BIN_DIR) + "/" + name).c_str());
+}
+
+template <typename Fn>
+Fn Lookup(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+struct PageWindow {
+  HWND hwnd = CreateWindowA("STATIC", "page", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ~PageWindow() { DestroyWindow(hwnd); }
+};
+
+TEST(BrowserExportsTest, EveryExportIsFoundByNameAndByOrdinal) {
+  HMODULE module = LoadFromBin("NexelPropBrowser.dll");
+  ASSERT_NE(module, nullptr);
+  const struct { const char* name; WORD ordinal; } exports[] = {
+      {"InitPropertyBrowser", 1},
+      {"ActivateDynamicUpdateInPropertyBrowser", 2},
+  };
+  for (const auto& e : exports) {
+    FARPROC byName = GetProcAddress(module, e.name);
+    EXPECT_NE(byName, nullptr) << e.name;
+    EXPECT_EQ(byName, GetProcAddress(module, MAKEINTRESOURCEA(e.ordinal))) << e.name;
+  }
+}
+
+TEST(BrowserExportsTest, DynamicUpdateFlagEchoesItsArgument) {
+  HMODULE module = LoadFromBin("NexelPropBrowser.dll");
+  auto activate = Lookup<ActivateFn>(module, "ActivateDynamicUpdateInPropertyBrowser");
+  ASSERT_NE(activate, nullptr);
+  for (int value : {5, 0, -1, 1}) EXPECT_EQ(activate(value), value);
+}
+
+TEST(BrowserExportsTest, NullPageWindowReturnsZeroWithoutTouchingTheHostLibrary) {
+  ASSERT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
+  auto init = Lookup<InitFn>(LoadFromBin("NexelPropBrowser.dll"), "InitPropertyBrowser");
+  ASSERT_NE(init, nullptr);
+  EXPECT_EQ(init(nullptr, 7, "Layer1"), 0);
+  EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
+}
+
+TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPages) {
+  HMODULE pgobj = LoadFromBin("pgobj.dll");
+  ASSERT_NE(pgobj, nullptr);
+  auto openPage = Lookup<PgOpenPageFn>(pgobj, "PgOpenPage");
+  auto openText = Lookup<PgOpenPageTextFn>(pgobj, "PgOpenPageText");
+  ASSERT_TRUE(openPage && openText);
+  auto init = Lookup<InitFn>(LoadFromBin("NexelPropBrowser.dll"), "InitPropertyBrowser");
+  ASSERT_NE(init, nullptr);
+
+  PageWindow sample, broken, unknown;
+  EXPECT_GT(openPage(sample.hwnd, nullptr), 0);
+  EXPECT_EQ(init(sample.hwnd, 0, nullptr), 1);
+  openText(broken.hwnd, "<XML><ObjectList><Object");
+  EXPECT_EQ(init(broken.hwnd, 0, ""), 1);
+  EXPECT_EQ(init(unknown.hwnd, 3, "x"), 1);
+}
+
+}  // namespace
