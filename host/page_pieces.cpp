@@ -1,0 +1,25 @@
+#include "host/page_pieces.h"
+
+#include <algorithm>
+
+namespace pg {
+
+int PieceCount(size_t length) {
+  const size_t needed = (length + kPieceSize - 1) / kPieceSize;
+  return static_cast<int>(std::clamp<size_t>(needed, kMinPieces, kMaxPieces));
+}
+
+std::vector<std::string_view> SplitIntoPieces(std::string_view text) {
+  const size_t count = static_cast<size_t>(PieceCount(text.size()));
+  // Equal shares keep every piece small; past 300 x 64 KiB the share grows instead.
+  const size_t share = std::max<size_t>(1, (text.size() + count - 1) / count);
+  std::vector<std::string_view> pieces;
+  pieces.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    const size_t start = std::min(text.size(), i * share);
+    pieces.push_back(text.substr(start, share));
+  }
+  return pieces;
+}
+
+}  // namespace pg
