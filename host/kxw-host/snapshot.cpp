@@ -9,8 +9,10 @@
 namespace kxwhost {
 namespace {
 
-// A pixel value PrintWindow never leaves behind in every pixel of a painted window.
+// The DIB is filled with this before capturing, to see which pixels the capture painted.
 constexpr uint32_t kUnpainted = 0x00FE01FD;
+
+enum class Source { kPrintWindow, kClientDc };
 
 struct Pixels {
   int width = 0;
@@ -18,10 +20,18 @@ struct Pixels {
   std::vector<uint32_t> bgrx;  // top-down rows
 };
 
-// Draws the window into a 32-bit DIB section; `usePrintWindow` chooses the source.
-bool Capture(HWND window, bool usePrintWindow, Pixels& pixels) {
+bool IsUnpainted(uint32_t pixel) { return (pixel & 0x00FFFFFF) == kUnpainted; }
+
+// Draws the window into a 32-bit DIB section. PrintWindow must paint every pixel of the
+// window (some systems print only the client background, without frame or child
+// windows). The fallback copies the client area from the window's device context, where
+// the children are drawn too; a frame that the display's window manager draws, if any,
+// is then left out. It must paint at least one pixel.
+bool Capture(HWND window, Source source, Pixels& pixels) {
   RECT rect;
-  if (!GetWindowRect(window, &rect)) return false;
+  const bool found = source == Source::kPrintWindow ? GetWindowRect(window, &rect)
+                                                    : GetClientRect(window, &rect);
+  if (!found) return false;
   pixels.width = rect.right - rect.left;
   pixels.height = rect.bottom - rect.top;
   if (pixels.width <= 0 || pixels.height <= 0) return false;
@@ -43,18 +53,19 @@ bool Capture(HWND window, bool usePrintWindow, Pixels& pixels) {
     uint32_t* data = static_cast<uint32_t*>(bits);
     std::fill(data, data + count, kUnpainted);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    if (usePrintWindow) {
+    if (source == Source::kPrintWindow) {
       ok = PrintWindow(window, memory, 0) != FALSE;
     } else {
-      HDC windowDc = GetWindowDC(window);
-      ok = BitBlt(memory, 0, 0, pixels.width, pixels.height, windowDc, 0, 0, SRCCOPY) != FALSE;
-      ReleaseDC(window, windowDc);
+      HDC clientDc = GetDC(window);
+      ok = BitBlt(memory, 0, 0, pixels.width, pixels.height, clientDc, 0, 0, SRCCOPY) != FALSE;
+      ReleaseDC(window, clientDc);
     }
     GdiFlush();
     SelectObject(memory, old);
     pixels.bgrx.assign(data, data + count);
-    ok = ok && std::any_of(pixels.bgrx.begin(), pixels.bgrx.end(),
-                           [](uint32_t p) { return (p & 0x00FFFFFF) != kUnpainted; });
+    ok = ok && (source == Source::kPrintWindow
+                    ? std::none_of(pixels.bgrx.begin(), pixels.bgrx.end(), IsUnpainted)
+                    : !std::all_of(pixels.bgrx.begin(), pixels.bgrx.end(), IsUnpainted));
   }
   if (bitmap != nullptr) DeleteObject(bitmap);
   if (memory != nullptr) DeleteDC(memory);
@@ -121,7 +132,8 @@ std::wstring Widen(const std::string& text) {
 
 bool SaveWindowSnapshot(HWND window, const std::string& path, std::string& error) {
   Pixels pixels;
-  if (!IsWindow(window) || (!Capture(window, true, pixels) && !Capture(window, false, pixels))) {
+  if (!IsWindow(window) || (!Capture(window, Source::kPrintWindow, pixels) &&
+                            !Capture(window, Source::kClientDc, pixels))) {
     error = "snapshot " + path + ": the window could not be captured";
     return false;
   }

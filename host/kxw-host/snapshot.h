@@ -1,5 +1,6 @@
 // Saves how a window looks as a PNG file: captured from the window itself (PrintWindow,
-// or the window's screen pixels when that paints nothing) and encoded through WIC.
+// or the client area's pixels when that leaves part of the window unpainted) and
+// encoded through WIC.
 #pragma once
 #include <windows.h>
 

@@ -46,10 +46,6 @@ HWND FindThreadWindow(WindowTest test) {
   return search.found;
 }
 
-bool IsBrowserDialog(HWND window) {
-  return ClassOf(window) == kDialogClass && TextOf(window) == kBrowserTitle;
-}
-
 // Keys that are on the extended part of the keyboard (bit 24 of the key message).
 bool IsExtendedKey(UINT vk) {
   static const UINT kExtended[] = {VK_UP,    VK_DOWN, VK_LEFT,  VK_RIGHT, VK_HOME,
@@ -69,10 +65,8 @@ LPARAM KeyData(UINT vk, bool release) {
 
 }  // namespace
 
-HWND FindBrowserDialog() { return FindThreadWindow(IsBrowserDialog); }
-
 bool IsMessageBox(HWND window) {
-  if (ClassOf(window) != kDialogClass || IsBrowserDialog(window)) return false;
+  if (ClassOf(window) != kDialogClass) return false;
   int buttons = 0;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const std::string cls = ClassOf(child);
@@ -86,6 +80,14 @@ bool IsMessageBox(HWND window) {
 }
 
 HWND FindMessageBox() { return FindThreadWindow(IsMessageBox); }
+
+// Message boxes of the browser may carry its title too; its dialog has other controls.
+bool IsBrowserDialog(HWND window) {
+  return ClassOf(window) == kDialogClass && TextOf(window) == kBrowserTitle &&
+         !IsMessageBox(window);
+}
+
+HWND FindBrowserDialog() { return FindThreadWindow(IsBrowserDialog); }
 
 std::string MessageBoxText(HWND box) {
   std::string text;
