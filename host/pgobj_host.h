@@ -1,18 +1,33 @@
 // The page library's named exports for the host program itself (not used by the
 // browser): a page model belongs to a page window, which the host opens, watches and saves.
+// The host program may link the import library (lib/libpgobj.dll.a) or look the names up
+// with GetProcAddress; the *Fn types below serve the latter.
 #pragma once
 #include <windows.h>
+
+// Inside the library the exports come from pgobj.def alone.
+#ifdef PGOBJ_BUILDING
+#define PGOBJ_HOST_API
+#else
+#define PGOBJ_HOST_API __declspec(dllimport)
+#endif
 
 extern "C" {
 // Opens a page model for `page` from a page file; a null path opens the embedded sample
 // page. Returns the number of objects, or -1 when the file cannot be read as a page.
-__declspec(dllimport) int __stdcall PgOpenPage(HWND page, const char* path);
+PGOBJ_HOST_API int __stdcall PgOpenPage(HWND page, const char* path);
 // The same from page text held in memory.
-__declspec(dllimport) int __stdcall PgOpenPageText(HWND page, const char* text);
+PGOBJ_HOST_API int __stdcall PgOpenPageText(HWND page, const char* text);
 // Writes the page model of `page`, in the page description vocabulary. 1 on success.
-__declspec(dllimport) int __stdcall PgSavePage(HWND page, const char* path);
-__declspec(dllimport) void __stdcall PgClosePage(HWND page);
+PGOBJ_HOST_API int __stdcall PgSavePage(HWND page, const char* path);
+PGOBJ_HOST_API void __stdcall PgClosePage(HWND page);
 // Called with every document that SendPageDescription receives, before it is applied.
 typedef void(__stdcall* PgChangeListener)(HWND page, const char* document, void* context);
-__declspec(dllimport) void __stdcall PgSetChangeListener(PgChangeListener listener, void* context);
+PGOBJ_HOST_API void __stdcall PgSetChangeListener(PgChangeListener listener, void* context);
+
+typedef int(__stdcall* PgOpenPageFn)(HWND page, const char* path);
+typedef int(__stdcall* PgOpenPageTextFn)(HWND page, const char* text);
+typedef int(__stdcall* PgSavePageFn)(HWND page, const char* path);
+typedef void(__stdcall* PgClosePageFn)(HWND page);
+typedef void(__stdcall* PgSetChangeListenerFn)(PgChangeListener listener, void* context);
 }
