@@ -1,0 +1,262 @@
+#include "tree/tree_ctrl_xml.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tree/path_split.h"
+#include "tree/profile.h"
+#include "tree/xml_document.h"
+
+#if __has_include("grid/property_grid_ctrl.h")
+#include "grid/property_grid_ctrl.h"
+#define NPB_TREE_HAS_GRID 1
+#endif
+
+namespace {
+
+// The whole file as text, or empty when it cannot be read.
+std::string ReadFileText(const char* pszPath) {
+  std::string text;
+  if (!pszPath || !*pszPath) return text;
+  std::FILE* file = std::fopen(pszPath, "rb");
+  if (!file) return text;
+  char chunk[65536];
+  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+  std::fclose(file);
+  return text;
+}
+
+TiXmlElement* FirstObject(TiXmlNode* pParent) {
+  return pParent ? pParent->FirstChildElement("Object") : nullptr;
+}
+
+// The tree view's own window procedure, called without the subclass chain. Loading and
+// walking send a few messages per item, none of which the framework layer handles, and
+// under Wine each message through a SetWindowSubclass chain costs tens of microseconds:
+// seconds for a large page instead of milliseconds.
+class TreeView {
+public:
+  explicit TreeView(HWND hWnd)
+      : m_hWnd(hWnd), m_proc(hWnd ? reinterpret_cast<WNDPROC>(::GetClassLongPtrA(hWnd, GCLP_WNDPROC)) : nullptr) {}
+
+  HTREEITEM Navigate(HTREEITEM hItem, UINT nCode) const {
+    return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+  }
+  HTREEITEM Root() const { return Navigate(nullptr, TVGN_ROOT); }
+  HTREEITEM Child(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_CHILD) : nullptr; }
+  HTREEITEM Parent(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_PARENT) : nullptr; }
+
+  // The next sibling of the item or of its nearest ancestor that has one.
+  HTREEITEM NextOutside(HTREEITEM hItem) const {
+    for (HTREEITEM up = hItem; up; up = Parent(up)) {
+      if (HTREEITEM next = Navigate(up, TVGN_NEXT)) return next;
+    }
+    return nullptr;
+  }
+  HTREEITEM NextInOrder(HTREEITEM hItem) const {
+    if (!hItem) return nullptr;
+    HTREEITEM child = Child(hItem);
+    return child ? child : NextOutside(hItem);
+  }
+
+  HTREEITEM Insert(const char* pszText, LPARAM lParam, HTREEITEM hParent) const {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = hParent ? hParent : TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(pszText);
+    insert.item.lParam = lParam;
+    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  }
+  Xml_ObjectData* Record(HTREEITEM hItem) const {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = hItem;
+    return hItem && Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))
+               ? reinterpret_cast<Xml_ObjectData*>(item.lParam)
+               : nullptr;
+  }
+  void SetRecord(HTREEITEM hItem, Xml_ObjectData* pRecord) const {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = hItem;
+    item.lParam = reinterpret_cast<LPARAM>(pRecord);
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+
+private:
+  LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return m_proc ? ::CallWindowProcA(m_proc, m_hWnd, message, wParam, lParam) : 0;
+  }
+
+  HWND m_hWnd;
+  WNDPROC m_proc;
+};
+
+// One object's item, labelled, with its record attached; null when the control refuses it.
+HTREEITEM InsertObject(const TreeView& view, TiXmlElement* pObject, HTREEITEM hParent) {
+  npb::ClearStyleMarks(*pObject);
+  auto record = std::make_unique<Xml_ObjectData>(npb::MakeObjectData(pObject));
+  HTREEITEM item = view.Insert(npb::ObjectLabel(*record), reinterpret_cast<LPARAM>(record.get()), hParent);
+  if (item) record.release();
+  return item;
+}
+
+}  // namespace
+
+CTreeCtrlXML::CTreeCtrlXML()
+    : m_pXml(nullptr), m_pPGCtrl(nullptr), m_hItemToSelect(nullptr), m_hItemToDelete(nullptr) {}
+
+CTreeCtrlXML::~CTreeCtrlXML() {
+  m_pXml = nullptr;
+  m_pPGCtrl = nullptr;
+  m_hItemToSelect = nullptr;
+  m_hItemToDelete = nullptr;
+}
+
+bool CTreeCtrlXML::LoadXMLFromString(char* pszXml, unsigned nSelectHandle, const char* pszSelectName) {
+  DetachRecords();
+  m_pXml = nullptr;
+  if (!npb::ReadXmlText(m_XmlDoc, pszXml)) return false;
+  m_pXml = npb::FindXmlRoot(m_XmlDoc);
+  if (!m_pXml) return false;
+  Load(m_pXml, nSelectHandle, pszSelectName);
+  return true;
+}
+
+bool CTreeCtrlXML::LoadXMLFromFile(const char* pszPath, unsigned nSelectHandle, const char* pszSelectName) {
+  // Read through the same guarded routine as memory text: TinyXML's own file loading
+  // would parse any nesting depth on the host's stack.
+  std::string text = ReadFileText(pszPath);
+  return LoadXMLFromString(text.data(), nSelectHandle, pszSelectName);
+}
+
+bool CTreeCtrlXML::IsValidXML(char* pszXml) {
+  TiXmlDocument scratch;
+  return npb::ReadXmlText(scratch, pszXml) && npb::FindXmlRoot(scratch) != nullptr;
+}
+
+void CTreeCtrlXML::Load(TiXmlNode* pXml, unsigned nSelectHandle, const char* pszSelectName) {
+  TiXmlElement* list = pXml ? pXml->FirstChildElement("ObjectList") : nullptr;
+  if (!list) return;
+  // Thousands of insertions: repaint once at the end rather than after each.
+  SetRedraw(FALSE);
+  for (TiXmlElement* object = FirstObject(list); object; object = object->NextSiblingElement("Object")) {
+    LoadItem(object, nullptr, nSelectHandle, pszSelectName);
+  }
+  SetRedraw(TRUE);
+}
+
+void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle,
+                            const char* pszSelectName) {
+  if (!pObject) return;
+  // Nesting follows the input, so the walk keeps its own stack: for each open level, the
+  // next "Object" still to insert there and the item it goes under.
+  struct Level {
+    TiXmlElement* next;
+    HTREEITEM parent;
+  };
+  const TreeView view(m_hWnd);
+  auto insert = [&](TiXmlElement* object, HTREEITEM parent) {
+    HTREEITEM item = InsertObject(view, object, parent);
+    // Every match overrides the one before: the last in document order wins.
+    if (item && npb::MatchesSelectKey(*object, nSelectHandle, pszSelectName)) m_hItemToSelect = item;
+    return item;
+  };
+  HTREEITEM top = insert(pObject, hParent);
+  if (!top) return;
+  std::vector<Level> open{{FirstObject(pObject), top}};
+  while (!open.empty()) {
+    Level& level = open.back();
+    TiXmlElement* object = level.next;
+    if (!object) {
+      open.pop_back();
+      continue;
+    }
+    level.next = object->NextSiblingElement("Object");
+    HTREEITEM item = insert(object, level.parent);
+    if (item) open.push_back({FirstObject(object), item});
+  }
+}
+
+HTREEITEM CTreeCtrlXML::GetNextItem(HTREEITEM hItem) const { return TreeView(m_hWnd).NextInOrder(hItem); }
+
+HTREEITEM CTreeCtrlXML::GetNextSibItem(HTREEITEM hItem) const {
+  const TreeView view(m_hWnd);
+  return view.Child(hItem) ? view.NextOutside(hItem) : nullptr;
+}
+
+int CTreeCtrlXML::GetIndentLevel(HTREEITEM hItem) const {
+  const TreeView view(m_hWnd);
+  int level = 0;
+  for (HTREEITEM up = view.Parent(hItem); up; up = view.Parent(up)) ++level;
+  return level;
+}
+
+Xml_ObjectData* CTreeCtrlXML::GetObjectData(HTREEITEM hItem) const { return TreeView(m_hWnd).Record(hItem); }
+
+int CTreeCtrlXML::FreeItemData() {
+  const TreeView view(m_hWnd);
+  int freed = 0;
+  for (HTREEITEM item = view.Root(); item; item = view.NextInOrder(item)) {
+    if (Xml_ObjectData* record = view.Record(item)) {
+      view.SetRecord(item, nullptr);
+      delete record;
+      ++freed;
+    }
+  }
+  return freed;
+}
+
+void CTreeCtrlXML::DetachRecords() {
+  const TreeView view(m_hWnd);
+  for (HTREEITEM item = view.Root(); item; item = view.NextInOrder(item)) {
+    if (Xml_ObjectData* record = view.Record(item)) record->pNode = nullptr;
+  }
+}
+
+HWND CTreeCtrlXML::GridWindow() const {
+#ifdef NPB_TREE_HAS_GRID
+  return m_pPGCtrl ? m_pPGCtrl->GetSafeHwnd() : nullptr;
+#else
+  // Without the grid class no grid object can exist, so there is no window to go to.
+  return nullptr;
+#endif
+}
+
+BOOL CTreeCtrlXML::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+    // Without a grid window Tab is left to the dialog's own navigation.
+    if (HWND grid = GridWindow()) {
+      ::SetFocus(grid);
+      return TRUE;
+    }
+  }
+  return CTreeCtrl::PreTranslateMessage(pMsg);
+}
+
+void CTreeCtrlXML::OnDestroy() {
+  // The dialog frees the records before its children go; this catches any other owner.
+  FreeItemData();
+  CTreeCtrl::OnDestroy();
+}
+
+void CTreeCtrlXML::InitProfileSystem() { npb::InitProfilePath(); }
+
+CString CTreeCtrlXML::GetUserProfileFolder() { return CString(npb::GetUserProfileFolder()); }
+
+CString CTreeCtrlXML::GetDefaultIniName() { return CString(npb::GetDefaultIniName()); }
+
+CString CTreeCtrlXML::GetAppName() { return CString(npb::GetAppName()); }
+
+bool CTreeCtrlXML::FileExists(const char* pszPath) { return npb::FileExists(pszPath); }
+
+bool CTreeCtrlXML::FileSystemObjectExists(const char* pszPath) { return npb::FileSystemObjectExists(pszPath); }
+
+CString CTreeCtrlXML::GetPath(const char* pszPath) { return CString(npb::GetPath(pszPath)); }
+
+void CTreeCtrlXML::SplitPath(const char* pszPath, char* pszDrive, char* pszDir, char* pszFileName, char* pszExt) {
+  npb::SplitPath(pszPath, pszDrive, pszDir, pszFileName, pszExt);
+}

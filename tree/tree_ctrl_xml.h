@@ -1,0 +1,83 @@
+// CTreeCtrlXML: the object tree. It owns one page description, shows its "Object"
+// elements as items (each with an Xml_ObjectData record as its data), finds the item to
+// select first, and gives the tree-order navigation the save and the grid walk with.
+#pragma once
+
+#include <tinyxml.h>
+
+#include "browser/export.h"
+#include "framework/tree_ctrl.h"
+#include "tree/object_data.h"
+
+class CPropertyGridCtrl;
+
+class NPB_EXPORT CTreeCtrlXML : public CTreeCtrl {
+public:
+  CTreeCtrlXML();
+  ~CTreeCtrlXML() override;
+
+  // Reads the description and inserts its objects below the items already there. The text
+  // is normalised in place. A null or empty preselect name matches an empty "Group".
+  bool LoadXMLFromString(char* pszXml, unsigned nSelectHandle, const char* pszSelectName);
+  bool LoadXMLFromFile(const char* pszPath, unsigned nSelectHandle, const char* pszSelectName);
+  // Whether the text would load; reads it into a scratch document, the tree is untouched.
+  bool IsValidXML(char* pszXml);
+
+  // Depth-first, parents before children: the order the save writes objects in.
+  using CTreeCtrl::GetNextItem;
+  HTREEITEM GetNextItem(HTREEITEM hItem) const;
+  // The first item after the item's subtree; null for an item without children.
+  HTREEITEM GetNextSibItem(HTREEITEM hItem) const;
+  // Number of ancestors: 0 for a top-level item.
+  int GetIndentLevel(HTREEITEM hItem) const;
+  // The item's record, or null.
+  Xml_ObjectData* GetObjectData(HTREEITEM hItem) const;
+
+  // Frees every item's record and clears the item's data; returns how many were freed.
+  // The owning dialog calls it when its window is destroyed.
+  int FreeItemData();
+
+  // Tab moves the focus to the grid.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  TiXmlNode* GetXml() const { return m_pXml; }
+  void SetXml(TiXmlNode* pXml) { m_pXml = pXml; }
+  TiXmlDocument* GetXmlDoc() { return &m_XmlDoc; }
+  CPropertyGridCtrl* GetPGCtrl() const { return m_pPGCtrl; }
+  void SetPGCtrl(CPropertyGridCtrl* pGrid) { m_pPGCtrl = pGrid; }
+  HTREEITEM GetItemToSelect() const { return m_hItemToSelect; }
+  void SetItemToSelect(HTREEITEM hItem) { m_hItemToSelect = hItem; }
+  HTREEITEM GetItemToDelete() const { return m_hItemToDelete; }
+  void SetItemToDelete(HTREEITEM hItem) { m_hItemToDelete = hItem; }
+
+  // The user's profile file "kxw.ini": found once per process.
+  static void InitProfileSystem();
+  static CString GetUserProfileFolder();
+  static CString GetDefaultIniName();
+  static CString GetAppName();
+  static bool FileExists(const char* pszPath);
+  static bool FileSystemObjectExists(const char* pszPath);
+
+protected:
+  void Load(TiXmlNode* pXml, unsigned nSelectHandle, const char* pszSelectName);
+  // Inserts the object and everything under it below hParent (null: top level).
+  void LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
+
+  static CString GetPath(const char* pszPath);
+  // Buffers of 3, 256, 256 and 256 characters.
+  static void SplitPath(const char* pszPath, char* pszDrive, char* pszDir, char* pszFileName, char* pszExt);
+
+  void OnDestroy() override;
+
+private:
+  // Reading a new document leaves the old elements behind; records still pointing there
+  // are cut loose first.
+  void DetachRecords();
+  HWND GridWindow() const;
+
+  TiXmlNode* m_pXml;
+  TiXmlDocument m_XmlDoc;
+  CPropertyGridCtrl* m_pPGCtrl;
+  HTREEITEM m_hItemToSelect;
+  HTREEITEM m_hItemToDelete;
+};
