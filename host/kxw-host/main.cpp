@@ -86,10 +86,6 @@ class Session {
 int Session::Prepare() {
   std::string error;
   report_.page = options_.page.empty() ? "(embedded sample page)" : options_.page;
-  // The browser finds its profile when it first opens, so the folder must exist first.
-  if (!options_.profile.empty() && !profile_.Install(options_.profile, error)) {
-    return Complain(kStatusFailed, error);
-  }
   if (!recorder_.Prepare(error) || !pages_.Load(error)) return Complain(kStatusFailed, error);
   window_ = CreatePageWindow(report_.page);
   if (window_ == nullptr) return Complain(kStatusFailed, "cannot create the page window");
@@ -99,6 +95,12 @@ int Session::Prepare() {
   pageOpen_ = true;
   report_.description = MeasurePageDescription(pages_, window_);
   SetPageWindowText(window_, report_.page + ": " + std::to_string(report_.objects) + " objects");
+  // The browser looks for its profile when it opens, so the private folder must exist
+  // before it loads; as late as that, so that the rest of the host reads the real
+  // per-user settings.
+  if (!options_.profile.empty() && !profile_.Install(options_.profile, error)) {
+    return Complain(kStatusFailed, error);
+  }
   if (!browser_.Load(error)) return Complain(kStatusFailed, error);
   if (options_.dynamic) browser_.activateDynamicUpdate(1);
   return 0;
@@ -123,7 +125,7 @@ int Session::Run(std::vector<ScriptCommand> commands) {
   if (player) player->FinishAfterBrowser();
 
   std::string error;
-  const bool snapshotDone = !player || player->endSnapshotTaken() || options_.snapshot.empty();
+  const bool snapshotDone = (player && player->endSnapshotTaken()) || options_.snapshot.empty();
   if (!snapshotDone && !SaveWindowSnapshot(window_, options_.snapshot, error)) {
     return Complain(kStatusFailed, error);
   }

@@ -145,9 +145,12 @@ uses the person's own display) and --report is not given; otherwise kxw-host pri
 a report (page, object count, pieces, bytes, InitPropertyBrowser's result, documents
 received) and exits with status 0.
 
---profile: kxw-host gives this process a private, temporary documents folder and
-copies FILE there as Korvantix\KXW12\kxw.ini, where the browser looks first; the
-folder is removed at exit. Nothing shared is touched.
+--profile: the browser looks for Korvantix\KXW12\kxw.ini in the user's documents
+folder first. kxw-host copies FILE there into a private, temporary documents folder
+and, since Wine takes that folder from the registry and not from USERPROFILE, points
+this process's view of the current user's registry at a volatile key of its own that
+names the folder (other per-user settings then read as absent). The folder and the
+key are removed at exit; nothing shared is changed.
 
 Script lines (one a line; lines starting with # are comments; keywords in any case):
   tree-select LABEL    click the first tree item with that label

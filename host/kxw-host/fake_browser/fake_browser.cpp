@@ -4,6 +4,7 @@
 // windows. It says what it did on standard output.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 #include <windowsx.h>
 
 #include <cstdio>
@@ -140,6 +141,25 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
   return FALSE;
 }
 
+// Reports the profile the browser would read: the first line of kxw.ini in the user's
+// documents folder under Korvantix\KXW12.
+void ReportProfile() {
+  char path[MAX_PATH + 64] = "";
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path))) return;
+  std::strcat(path, "\\Korvantix\\KXW12\\kxw.ini");
+  char line[128] = "";
+  if (FILE* file = std::fopen(path, "r")) {
+    if (std::fgets(line, sizeof line, file) == nullptr) line[0] = '\0';
+    std::fclose(file);
+    line[std::strcspn(line, "\r\n")] = '\0';
+    char report[256];
+    std::snprintf(report, sizeof report, "profile %s", line);
+    Say(report);
+  } else {
+    Say("no profile");
+  }
+}
+
 // An empty dialog template: the controls are made at initialisation.
 struct Template {
   DLGTEMPLATE header;
@@ -153,6 +173,7 @@ extern "C" {
 int __stdcall InitPropertyBrowser(HWND page, UINT, const char*) {
   if (page == nullptr) return 0;
   InitCommonControls();
+  ReportProfile();
   Template t = {};
   t.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   t.header.cx = 420;
