@@ -255,10 +255,12 @@ TEST(SamplePage, LooksLikeAPageTheBrowserCanShow) {
     for (const TiXmlElement* a = pg::FirstChild(table, "Attribute"); a; a = pg::NextSibling(a, "Attribute")) {
       const std::string name(pg::AttributeText(a, "Name"));
       names.insert(name);
-      if (!pg::AttributeText(a, "AttrDescription").empty())
+      if (!pg::AttributeText(a, "AttrDescription").empty()) {
         EXPECT_FALSE(pg::AttributeDescription(pg::AttributeInt(a, "AttrDescription")).empty()) << name;
-      if (optionLists.count(name) || colours.count(name))
+      }
+      if (optionLists.count(name) || colours.count(name)) {
         EXPECT_FALSE(pg::StandardOptions(name, 0).empty()) << name << " needs standard options";
+      }
     }
   }
   EXPECT_EQ(forms, (std::set<std::string>{"type", "group", "list"}));
@@ -285,7 +287,9 @@ TEST(HostDocuments, AnswerInTheShapesTheBrowserReads) {
   for (const auto& l : lists) {
     const auto options = pg::StandardOptions(l.name, l.form);
     EXPECT_EQ(options.size(), l.count) << l.name;
-    if (l.first && !options.empty()) EXPECT_EQ(options.front(), l.first) << l.name;
+    if (l.first && !options.empty()) {
+      EXPECT_EQ(options.front(), l.first) << l.name;
+    }
     TiXmlDocument doc;
     ASSERT_TRUE(pg::ParseDocument(pg::StandardOptionsDocument(l.name, l.form), &doc)) << l.name;
     const TiXmlElement* list = pg::FirstChild(pg::FirstChild(pg::FirstChild(&doc, "XML"), "Root"), "standardOptions");
