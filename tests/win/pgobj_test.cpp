@@ -213,21 +213,25 @@ TEST_F(PageLibrary, AnswersObjectCallsFromTheNewestPageWithTheObject) {
 TEST_F(PageLibrary, WritesDocumentsIntoTheCallersBuffer) {
   ASSERT_EQ(m_open(kPage, nullptr), 80);
   std::vector<char> buffer(pgobj::kDocumentBufferSize, '\0');
+  auto options = At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions);
+  auto schemes = At<pgobj::GetColorSchemesFn>(pgobj::kGetColorSchemes);
+  auto columns = At<pgobj::GetColumnSchemesFn>(pgobj::kGetColumnSchemes);
+  char* b = buffer.data();
   const struct {
     const char* what;
-    int found;
+    int (*call)(decltype(options), decltype(schemes), decltype(columns), char*);
     const char* holds;
   } cases[] = {
-      {"colour options", At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions)(141, "SSA_COLOR", buffer.data(), 1), "name=\"Dk Gray\""},
-      {"series options", At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions)(110, "SAA_OLDSTYLEDATELABELFROM", buffer.data(), 0), "name=\"December\""},
-      {"schemes", At<pgobj::GetColorSchemesFn>(pgobj::kGetColorSchemes)("SSA_COLOR", buffer.data()), "<SchemeTable>"},
-      {"columns of the plot", At<pgobj::GetColumnSchemesFn>(pgobj::kGetColumnSchemes)(141, "SSA_COLOR", buffer.data()), "ColumnNo=\"3\""},
+      {"colour options", [](auto o, auto, auto, char* b) { return o(141, "SSA_COLOR", b, 1); }, "name=\"Dk Gray\""},
+      {"series options", [](auto o, auto, auto, char* b) { return o(110, "SAA_OLDSTYLEDATELABELFROM", b, 0); }, "name=\"December\""},
+      {"schemes", [](auto, auto s, auto, char* b) { return s("SSA_COLOR", b); }, "<SchemeTable>"},
+      {"columns of the plot", [](auto, auto, auto c, char* b) { return c(141, "SSA_COLOR", b); }, "ColumnNo=\"3\""},
   };
-  // Each call above overwrote the buffer; only the last document is left to read.
-  for (const auto& c : cases) EXPECT_GT(c.found, 0) << c.what;
-  EXPECT_NE(std::string(buffer.data()).find(cases[3].holds), std::string::npos);
-  At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions)(141, "SSA_COLOR", buffer.data(), 1);
-  EXPECT_NE(std::string(buffer.data()).find(cases[0].holds), std::string::npos);
+  for (const auto& c : cases) {
+    buffer.assign(buffer.size(), '\0');
+    EXPECT_GT(c.call(options, schemes, columns, b), 0) << c.what;
+    EXPECT_NE(std::string(b).find(c.holds), std::string::npos) << c.what;
+  }
 
   char description[pgobj::kDescriptionBufferSize];
   EXPECT_EQ(At<pgobj::GetAttributeDescriptionFn>(pgobj::kGetAttributeDescription)(24, description), 1);
