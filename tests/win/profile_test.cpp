@@ -25,32 +25,27 @@ class ScratchFolder {
     CreateDirectoryA(path_.c_str(), nullptr);
   }
   ~ScratchFolder() {
-    for (const std::string& file : files_) {
-      DeleteFileA(file.c_str());
-      RemoveDirectoryA(file.c_str());
-    }
+    for (const std::string& entry : entries_)
+      if (!DeleteFileA(entry.c_str())) RemoveDirectoryA(entry.c_str());
     RemoveDirectoryA(path_.c_str());
   }
   const std::string& Path() const { return path_; }
-  std::string Write(const char* name, const std::string& content) {
-    std::string file = path_ + name;
-    if (FILE* f = std::fopen(file.c_str(), "wb")) {
-      std::fwrite(content.data(), 1, content.size(), f);
+  // Writes a file, or makes a folder when `content` is null; returns its path.
+  std::string Add(const char* name, const char* content, std::size_t size = std::string::npos) {
+    std::string entry = path_ + name;
+    if (!content) {
+      CreateDirectoryA(entry.c_str(), nullptr);
+    } else if (FILE* f = std::fopen(entry.c_str(), "wb")) {
+      std::fwrite(content, 1, size == std::string::npos ? std::strlen(content) : size, f);
       std::fclose(f);
     }
-    files_.push_back(file);
-    return file;
-  }
-  std::string MakeFolder(const char* name) {
-    std::string folder = path_ + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    files_.push_back(folder);
-    return folder;
+    entries_.push_back(entry);
+    return entry;
   }
 
  private:
   std::string path_;
-  std::vector<std::string> files_;
+  std::vector<std::string> entries_;
 };
 
 class ProfileTest : public testing::Test {
@@ -88,7 +83,7 @@ TEST_F(ProfileTest, EmptyPathGivesDefaults) {
 
 TEST_F(ProfileTest, ReadsSettingsWithNamesInAnyCase) {
   ScratchFolder folder;
-  std::string ini = folder.Write("kxw.ini",
+  std::string ini = folder.Add("kxw.ini",
                                  "[pagew]\r\ndefaultmeasurementunit=2\r\n"
                                  "[Text Options]\r\nSYMBOLFONT=Wingdings\r\nName=Courier New\r\n"
                                  "[Development]\r\nAssert.Out=13\r\nAssert=2\r\n");
@@ -105,7 +100,8 @@ TEST_F(ProfileTest, UnreadableProfilesGiveDefaults) {
   ScratchFolder folder;
   std::string noise;
   for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 7919 + 13) & 0xFF);
-  const std::string paths[] = {folder.Write("noise.ini", noise), folder.MakeFolder("kxw.ini"),
+  const std::string paths[] = {folder.Add("noise.ini", noise.data(), noise.size()),
+                               folder.Add("kxw.ini", nullptr),
                                folder.Path() + "missing.ini"};
   for (const std::string& path : paths) {
     SCOPED_TRACE(path);
@@ -126,8 +122,8 @@ TEST_F(ProfileTest, ChoosesUserFolderThenApplicationFolder) {
   };
   for (const auto& c : cases) {
     ScratchFolder user, app;
-    if (c.inUser) c.userIsFolder ? user.MakeFolder("kxw.ini") : user.Write("kxw.ini", "");
-    if (c.inApp) app.Write("kxw.ini", "");
+    if (c.inUser) user.Add("kxw.ini", c.userIsFolder ? nullptr : "");
+    if (c.inApp) app.Add("kxw.ini", "");
     const std::string expected[] = {"", user.Path() + "kxw.ini", app.Path() + "kxw.ini"};
     EXPECT_EQ(expected[c.expected], ChooseProfilePath(user.Path(), app.Path()));
   }
