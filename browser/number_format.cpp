@@ -255,7 +255,7 @@ int BuildScientific(const Decomposed& number, NumberText& text, int width, int d
 constexpr std::uint64_t kIndefiniteBits = 0xFFF8000000000000ull;
 
 // Writes the text of an infinity or not-a-number; false for every other value.
-bool WriteSpecial(double value, char* buffer, int width) {
+bool WriteNonFinite(double value, char* buffer, int width) {
   const char* text = nullptr;
   if (std::isinf(value))
     text = value > 0 ? "+Inf" : "-Inf";
@@ -269,8 +269,8 @@ bool WriteSpecial(double value, char* buffer, int width) {
 }
 
 // What every formatter does before its own form: the checks of the arguments, the
-// locale, the special values and the limits on width and decimals. `done` is set when
-// nothing more is to be written.
+// locale, infinities and not-a-numbers, and the limits on width and decimals. `done`
+// is set when nothing more is to be written.
 struct Request {
   bool done = true;
   int result = kNumberTooWide;
@@ -284,8 +284,8 @@ Request Begin(double value, char* buffer, int width, int decimals) {
   Locale();
   request.width = std::min(width, kMaxNumberWidth);
   request.decimals = std::clamp(decimals, 0, kMaxNumberDecimals);
-  if (WriteSpecial(value, buffer, request.width))
-    request.result = kNumberSpecial;
+  if (WriteNonFinite(value, buffer, request.width))
+    request.result = kNumberNotFinite;
   else
     request.done = false;
   return request;

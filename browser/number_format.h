@@ -22,7 +22,7 @@ constexpr unsigned kNumberTinyAsZero = 0x400;    // too small for the decimals: 
 constexpr int kNumberFixed = 0;         // fixed text written
 constexpr int kNumberTooSmall = 1;      // value too small for the decimals
 constexpr int kNumberTooWide = 2;       // text would not fit
-constexpr int kNumberSpecial = 3;       // infinity or not-a-number text written
+constexpr int kNumberNotFinite = 3;       // infinity or not-a-number text written
 constexpr int kNumberFarDecimals = 4;   // first digit at the third decimal or beyond
 
 // FormatGeneral with kNumberTinyAsZero only; the edit rows use width 50, 3 decimals.

@@ -146,20 +146,20 @@ TEST_F(NumberFormatTest, ScientificRoundsAndTrims) {
   });
 }
 
-TEST_F(NumberFormatTest, SpecialValuesAreNamedAndCutToWidth) {
+TEST_F(NumberFormatTest, NonFiniteValuesAreNamedAndCutToWidth) {
   const double indefinite = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
   const double quietNaN = std::bit_cast<double>(std::uint64_t{0x7FF8000000000000});
   const double signallingNaN = std::bit_cast<double>(std::uint64_t{0x7FF0000000000001});
   const double inf = std::numeric_limits<double>::infinity();
   for (Formatter format : {Formatter{FormatGeneral}, Formatter{FormatFixed},
                            Formatter{FormatScientific}, Formatter{DoubleFormatter}}) {
-    ExpectCases("special", format, {
-        {inf, 24, 3, 0, "+Inf", kNumberSpecial},
-        {indefinite, 24, 3, 0, "Indefinite", kNumberSpecial},
-        {indefinite, 5, 3, 0, "Indef", kNumberSpecial},
-        {quietNaN, 24, 3, 0, "N.a.N.", kNumberSpecial},
-        {signallingNaN, 24, 3, 0, "N.a.N.", kNumberSpecial},
-        {inf, 0, 3, 0, "", kNumberSpecial},
+    ExpectCases("non-finite", format, {
+        {inf, 24, 3, 0, "+Inf", kNumberNotFinite},
+        {indefinite, 24, 3, 0, "Indefinite", kNumberNotFinite},
+        {indefinite, 5, 3, 0, "Indef", kNumberNotFinite},
+        {quietNaN, 24, 3, 0, "N.a.N.", kNumberNotFinite},
+        {signallingNaN, 24, 3, 0, "N.a.N.", kNumberNotFinite},
+        {inf, 0, 3, 0, "", kNumberNotFinite},
     });
   }
 }
