@@ -147,10 +147,8 @@ void Session::Close() {
     pages_.closePage(window_);
     pageOpen_ = false;
   }
-  if (window_ != nullptr) {
-    DestroyWindow(window_);
-    window_ = nullptr;
-  }
+  // The page window is left to the end of the process: destroying it first costs a
+  // wait of seconds under Wine without a window manager, for no benefit.
   profile_.Undo();
 }
 

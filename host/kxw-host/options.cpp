@@ -10,7 +10,7 @@ namespace {
 
 enum class Kind { kText, kPng, kHandle, kFlag, kMode, kHelp };
 
-struct OptionSpec {
+struct OptionForm {
   const char* name;
   Kind kind;
   std::string Options::*text = nullptr;  // kText, kPng
@@ -18,7 +18,7 @@ struct OptionSpec {
   RunMode mode = RunMode::kAuto;         // kMode
 };
 
-const OptionSpec kOptions[] = {
+const OptionForm kOptions[] = {
     {"--page", Kind::kText, &Options::page},
     {"--select-handle", Kind::kHandle},
     {"--select-name", Kind::kText, &Options::selectName},
@@ -49,37 +49,37 @@ bool EndsWithPng(const std::string& name) {
   return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".png") == 0;
 }
 
-bool Apply(const OptionSpec& spec, const std::string& value, Options& options,
+bool Apply(const OptionForm& form, const std::string& value, Options& options,
            std::string& error) {
-  switch (spec.kind) {
+  switch (form.kind) {
     case Kind::kPng:
       if (!EndsWithPng(value)) {
-        error = std::string(spec.name) + ": file name must end in .png: " + value;
+        error = std::string(form.name) + ": file name must end in .png: " + value;
         return false;
       }
       [[fallthrough]];
     case Kind::kText:
       if (value.empty()) {
-        error = std::string(spec.name) + ": empty value";
+        error = std::string(form.name) + ": empty value";
         return false;
       }
-      options.*spec.text = value;
+      options.*form.text = value;
       return true;
     case Kind::kHandle:
       if (!ParseHandle(value, options.selectHandle)) {
-        error = std::string(spec.name) + ": not a handle number (0 to 4294967295): " + value;
+        error = std::string(form.name) + ": not a handle number (0 to 4294967295): " + value;
         return false;
       }
       return true;
     case Kind::kFlag:
-      options.*spec.flag = true;
+      options.*form.flag = true;
       return true;
     case Kind::kMode:
       if (options.mode != RunMode::kAuto) {
         error = "--interactive and --report exclude each other";
         return false;
       }
-      options.mode = spec.mode;
+      options.mode = form.mode;
       return true;
     case Kind::kHelp:
       options.help = true;
@@ -95,27 +95,27 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
   error.clear();
   std::set<std::string> seen;
   for (size_t i = 0; i < args.size(); ++i) {
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& candidate : kOptions) {
-      if (args[i] == candidate.name) spec = &candidate;
+    const OptionForm* form = nullptr;
+    for (const OptionForm& candidate : kOptions) {
+      if (args[i] == candidate.name) form = &candidate;
     }
-    if (spec == nullptr) {
+    if (form == nullptr) {
       error = "unknown option: " + args[i];
       return false;
     }
-    if (!seen.insert(spec->name).second) {
-      error = std::string(spec->name) + " given twice";
+    if (!seen.insert(form->name).second) {
+      error = std::string(form->name) + " given twice";
       return false;
     }
     std::string value;
-    if (TakesValue(spec->kind)) {
+    if (TakesValue(form->kind)) {
       if (i + 1 >= args.size()) {
-        error = std::string(spec->name) + " needs a value";
+        error = std::string(form->name) + " needs a value";
         return false;
       }
       value = args[++i];
     }
-    if (!Apply(*spec, value, options, error)) return false;
+    if (!Apply(*form, value, options, error)) return false;
   }
   return true;
 }

@@ -20,13 +20,13 @@ enum class Shape {
   kPngFile,
 };
 
-struct CommandSpec {
+struct CommandForm {
   const char* word;
   CommandKind kind;
   Shape shape;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandForm kCommands[] = {
     {"tree-select", CommandKind::kTreeSelect, Shape::kLabel},
     {"row", CommandKind::kRow, Shape::kLabel},
     {"click", CommandKind::kClick, Shape::kPoint},
@@ -234,10 +234,10 @@ bool ParseLine(std::string_view line, ScriptCommand& cmd, std::string& problem) 
   while (end < rest.size() && !IsBlank(rest[end])) ++end;
   const std::string_view word = rest.substr(0, end);
   rest.remove_prefix(end);
-  for (const CommandSpec& spec : kCommands) {
-    if (SameWord(word, spec.word)) {
-      cmd.kind = spec.kind;
-      return ReadArguments(spec.shape, rest, cmd, problem);
+  for (const CommandForm& form : kCommands) {
+    if (SameWord(word, form.word)) {
+      cmd.kind = form.kind;
+      return ReadArguments(form.shape, rest, cmd, problem);
     }
   }
   problem = "unknown command";
@@ -274,8 +274,8 @@ bool ParseScript(std::string_view script, std::vector<ScriptCommand>& commands,
 }
 
 const char* CommandWord(CommandKind kind) {
-  for (const CommandSpec& spec : kCommands) {
-    if (spec.kind == kind) return spec.word;
+  for (const CommandForm& form : kCommands) {
+    if (form.kind == kind) return form.word;
   }
   return "?";
 }

@@ -170,8 +170,12 @@ struct Template {
 
 extern "C" {
 
-int __stdcall InitPropertyBrowser(HWND page, UINT, const char*) {
+int __stdcall InitPropertyBrowser(HWND page, UINT selectHandle, const char* selectName) {
   if (page == nullptr) return 0;
+  char line[128];
+  std::snprintf(line, sizeof line, "select %u \"%s\"", selectHandle,
+                selectName != nullptr ? selectName : "(null)");
+  Say(line);
   InitCommonControls();
   ReportProfile();
   Template t = {};
@@ -184,6 +188,11 @@ int __stdcall InitPropertyBrowser(HWND page, UINT, const char*) {
   return 1;
 }
 
-int __stdcall ActivateDynamicUpdateInPropertyBrowser(int activate) { return activate; }
+int __stdcall ActivateDynamicUpdateInPropertyBrowser(int activate) {
+  char line[64];
+  std::snprintf(line, sizeof line, "dynamic update %d", activate);
+  Say(line);
+  return activate;
+}
 
 }  // extern "C"
