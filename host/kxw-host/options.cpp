@@ -168,7 +168,8 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
 A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
 ROWNAME is one word or one quoted text. A script error or a target not found ends
 the run with status 2, naming the line; a command whose part is not built yet
-answers "not available yet" with status 3.
+answers "not available yet" with status 3. A library, page or file that cannot be
+loaded, read or written ends the run with status 1.
 )";
 }
 
