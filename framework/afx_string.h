@@ -6,6 +6,12 @@
 #include <cstdarg>
 #include <string>
 
+// <windows.h> maps LoadString to LoadStringA; the member keeps its own name whichever header
+// comes first (call the Win32 function as LoadStringA).
+#ifdef LoadString
+#undef LoadString
+#endif
+
 typedef const char* LPCTSTR;
 typedef char* LPTSTR;
 
@@ -96,6 +102,8 @@ public:
 
   // Loads string-table entry nID from the module's resource instance; false when absent.
   bool LoadString(unsigned nID);
+  // The spelling a call gets when <windows.h> is included after this header.
+  bool LoadStringA(unsigned nID) { return LoadString(nID); }
 
 private:
   bool InRange(int i) const { return i >= 0 && i < GetLength(); }
