@@ -110,6 +110,8 @@ CTreeCtrlXML::CTreeCtrlXML()
     : m_pXml(nullptr), m_pPGCtrl(nullptr), m_hItemToSelect(nullptr), m_hItemToDelete(nullptr) {}
 
 CTreeCtrlXML::~CTreeCtrlXML() {
+  // A host that drops the object while its window lives would otherwise leak the records.
+  FreeItemData();
   m_pXml = nullptr;
   m_pPGCtrl = nullptr;
   m_hItemToSelect = nullptr;
