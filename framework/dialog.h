@@ -1,5 +1,7 @@
 // CDialog: a dialog from a template (resource id or in memory), modal or modeless. The dialog
-// window is subclassed like a system control, so its messages take the same three layers.
+// window is subclassed like a system control, so its messages take the same three layers and a
+// handler's result (a notification's answer) goes straight back to the sender; what no handler
+// takes falls to the dialog manager, as DWLP_MSGRESULT answers would.
 // The modal loop is the framework's own: each queued message goes first to PreTranslateMessage
 // of the window under it and its parents up to the dialog, then to IsDialogMessage, so a child
 // sees its keys before the dialog's Tab and arrow navigation does.

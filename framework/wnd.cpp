@@ -12,6 +12,10 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
+// The object CreateEx is creating: lpCreateParams is trusted only when it names this one, so a
+// window of our class created elsewhere (a dialog template item) is not mistaken for one.
+CWnd* g_pWndInit = nullptr;
+
 // Temporary wrappers for handles no object routes (dialog items, focus windows). Entries for
 // windows that no longer exist are dropped as the table grows.
 class TempWindows {
@@ -46,7 +50,8 @@ TempWindows& Temporaries() {
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* pWnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (pWnd && !pWnd->m_hWnd) {
+    if (pWnd && pWnd == g_pWndInit && !pWnd->m_hWnd) {
+      g_pWndInit = nullptr;
       ::SetWindowLongPtrA(hWnd, 0, reinterpret_cast<LONG_PTR>(pWnd));
       pWnd->m_hWnd = hWnd;
       pWnd->m_hook = CWnd::Hook::OwnClass;
@@ -122,10 +127,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
   const bool own = AfxIsFrameworkClass(lpszClassName);
   if (!own) AfxInitCommonControls();
   HMENU hMenu = (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
+  if (own) g_pWndInit = this;
   HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top,
                                 pParentWnd ? pParentWnd->m_hWnd : nullptr, hMenu, AfxGetInstanceHandle(),
                                 own ? this : nullptr);
+  if (own) g_pWndInit = nullptr;
   if (!hWnd) return FALSE;
   if (own) return TRUE;
   if (SubclassWindow(hWnd)) return TRUE;

@@ -71,6 +71,7 @@ public:
   std::vector<UINT> posted;  // keys typed into the first edit
   KeyWatchingEdit first;
   int focusIdAtEnd = 0;
+  LRESULT notifyAnswer = 0;
   int initCalls = 0, cancelCalls = 0, idleCalls = 0;
   bool ownerEnabledDuringLoop = true;
   HWND owner = nullptr;
@@ -84,6 +85,11 @@ protected:
     return TRUE;
   }
   void OnCancel() override { ++cancelCalls; CDialog::OnCancel(); }
+  BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) override {
+    if (reinterpret_cast<NMHDR*>(lParam)->code != 1234) return FALSE;
+    *pResult = 77;
+    return TRUE;
+  }
   // The keys are typed once the dialog is up and the loop has gone idle, as a user would.
   void OnModalIdle() override {
     if (++idleCalls > 1) return;
@@ -94,6 +100,8 @@ protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kEndMessage) {
       focusIdAtEnd = ::GetDlgCtrlID(::GetFocus());
+      NMHDR nm{first.m_hWnd, kFirstEdit, 1234};
+      notifyAnswer = SendMessage(WM_NOTIFY, kFirstEdit, reinterpret_cast<LPARAM>(&nm));
       if (endWith) EndDialog(endWith);
       return 0;
     }
@@ -120,6 +128,7 @@ TEST(FrameworkDialog, ChildSeesTabBeforeDialogNavigation) {
     EXPECT_EQ(1, dlg.first.tabsSeen) << "consume=" << tc.consume;
     EXPECT_EQ(tc.expectedFocusId, dlg.focusIdAtEnd) << "consume=" << tc.consume;
     EXPECT_EQ(1, dlg.initCalls);
+    EXPECT_EQ(77, dlg.notifyAnswer) << "a dialog's answer to a notification reaches the sender";
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nullptr, dlg.first.m_hWnd);
   }

@@ -207,6 +207,23 @@ TEST(FrameworkWnd, AWindowDestroyedFromItsOwnHandlerIsReleasedAfterTheHandler) {
   EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
+TEST(FrameworkWnd, OurClassCreatedWithoutAnObjectIsNotBoundToItsCreationData) {
+  ASSERT_TRUE(AfxRegisterClass(kClass));
+  RecordingWnd stranger;  // passed as creation data, but not by CreateEx
+  HWND hWnd = ::CreateWindowExA(0, kClass, "raw", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                ::GetModuleHandleA(nullptr), &stranger);
+  ASSERT_NE(nullptr, hWnd);
+  EXPECT_EQ(nullptr, stranger.m_hWnd);
+  EXPECT_TRUE(stranger.log.empty());
+  EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+  // Such a window can still be bound afterwards, like a dialog placeholder.
+  ASSERT_TRUE(stranger.SubclassWindow(hWnd));
+  ::SendMessageA(hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(1, 2));
+  EXPECT_EQ(CPoint(1, 2), stranger.point);
+  stranger.DestroyWindow();
+  EXPECT_FALSE(::IsWindow(hWnd));
+}
+
 TEST(FrameworkWnd, SubclassedControlsKeepTheirBehaviourAndLetGoOnDestroy) {
   RecordingWnd parent;
   ASSERT_TRUE(parent.CreateTop());
