@@ -1,9 +1,12 @@
 // The functions the host calls. Their export names and ordinals are fixed by
 // NexelPropBrowser.def; all use the standard-call convention.
+#include <new>
+
 #include <windows.h>
 
 #include "browser/invocation.h"
 #include "browser/module_globals.h"
+#include "editors/standalone_color_property.h"
 #include "framework/module_state.h"
 
 extern "C" {
@@ -18,6 +21,16 @@ int __stdcall InitPropertyBrowser(HWND hWndPage, UINT nSelectHandle, const char*
 int __stdcall ActivateDynamicUpdateInPropertyBrowser(int bActivate) {
   g_bDynamicUpdate = bActivate;
   return bActivate;
+}
+
+// Rows made from this module's class definitions for the host's own grids; the caller
+// owns them until a grid takes them.
+CPropertyGridProperty* __stdcall GetPGP() {
+  return new (std::nothrow) CPropertyGridProperty(CString(""), 0, FALSE);
+}
+
+CPropertyGridColorProperty* __stdcall GetPGCP() {
+  return new (std::nothrow) CPropertyGridColorProperty(CString(""), 0, nullptr, nullptr, 0);
 }
 
 }  // extern "C"

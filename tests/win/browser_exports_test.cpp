@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "editors/standalone_color_property.h"
 #include "host/pgobj_host.h"
 
 namespace {
@@ -31,11 +32,33 @@ TEST(BrowserExportsTest, EveryExportIsFoundByNameAndByOrdinal) {
   const struct { const char* name; WORD ordinal; } exports[] = {
       {"InitPropertyBrowser", 1},
       {"ActivateDynamicUpdateInPropertyBrowser", 2},
+      {"_GetPGCP@0", 233},
+      {"_GetPGP@0", 234},
   };
   for (const auto& e : exports) {
     FARPROC byName = GetProcAddress(module, e.name);
     EXPECT_NE(byName, nullptr) << e.name;
     EXPECT_EQ(byName, GetProcAddress(module, MAKEINTRESOURCEA(e.ordinal))) << e.name;
+  }
+}
+
+TEST(BrowserExportsTest, RowFactoriesHandOverEmptyRowsOfTheirClass) {
+  HMODULE module = LoadFromBin("NexelPropBrowser.dll");
+  auto getPGP = Lookup<CPropertyGridProperty*(__stdcall*)()>(module, "_GetPGP@0");
+  auto getPGCP = Lookup<CPropertyGridProperty*(__stdcall*)()>(module, "_GetPGCP@0");
+  ASSERT_TRUE(getPGP && getPGCP);
+  const struct { CPropertyGridProperty* row; const char* className; bool group; } rows[] = {
+      {getPGP(), "CPropertyGridProperty", true},
+      {getPGCP(), "CPropertyGridColorProperty", false},
+  };
+  for (const auto& r : rows) {
+    ASSERT_NE(r.row, nullptr);
+    EXPECT_STREQ(r.row->GetRuntimeClass()->m_lpszClassName, r.className);
+    EXPECT_EQ(r.row->IsGroup() != FALSE, r.group) << r.className;
+    EXPECT_TRUE(r.row->GetName().IsEmpty());
+    EXPECT_EQ(r.row->GetData(), 0u);
+    EXPECT_EQ(r.row->GetValue().vt, VT_EMPTY) << r.className;
+    delete r.row;  // the virtual destructor frees it with the module's own allocator
   }
 }
 
