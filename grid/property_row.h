@@ -235,6 +235,7 @@ private:
   void ApplyValueRowRules();
   void WriteObjectStateAttributes();
   void InvalidateRowRect(const CRect& rect) const;
+  CRect ValueEditRect();
   BOOL IsInGrid(const CPropertyGridProperty* pProp) const;
 
   static int s_nLiveCount;

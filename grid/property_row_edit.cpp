@@ -170,8 +170,10 @@ void CPropertyGridProperty::AdjustButtonRect() {
   m_rectButton.top++;
 }
 
-void CPropertyGridProperty::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSpin) {
-  rectEdit = m_Rect;
+// The row less 2 pixels at top and bottom, from just right of the divider (allowing for
+// the edit's own margin in the font it will get) to the button, when there is one.
+CRect CPropertyGridProperty::ValueEditRect() {
+  CRect rectEdit = m_Rect;
   rectEdit.DeflateRect(0, 2);
   if (m_pWndList) {
     const BOOL bBold = m_pWndList->IsMarkModifiedProperties() && m_bIsModified;
@@ -182,6 +184,11 @@ void CPropertyGridProperty::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSp
     AdjustButtonRect();
     rectEdit.right = m_rectButton.left;
   }
+  return rectEdit;
+}
+
+void CPropertyGridProperty::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSpin) {
+  rectEdit = ValueEditRect();
   if (m_dwFlags & AFX_PROP_HAS_SPIN) {
     rectSpin = CRect(rectEdit.right - m_Rect.Height(), m_Rect.top + 1, rectEdit.right, m_Rect.bottom);
     rectEdit.right = rectSpin.left;
@@ -191,17 +198,7 @@ void CPropertyGridProperty::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSp
 }
 
 void CPropertyGridProperty::AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSpin, CRect& rectSlider) {
-  rectEdit = m_Rect;
-  rectEdit.DeflateRect(0, 2);
-  if (m_pWndList) {
-    const BOOL bBold = m_pWndList->IsMarkModifiedProperties() && m_bIsModified;
-    rectEdit.left = m_pWndList->GetListRect().left + m_pWndList->GetLeftColumnWidth() -
-                    m_pWndList->GetEditLeftMargin(bBold) + kEditIndent;
-  }
-  if (HasButton()) {
-    AdjustButtonRect();
-    rectEdit.right = m_rectButton.left;
-  }
+  rectEdit = ValueEditRect();
   if (m_dwFlags & AFX_PROP_HAS_SPIN) {
     rectSpin = CRect(rectEdit.right - rectEdit.Height(), rectEdit.top + 1, rectEdit.right, rectEdit.bottom);
     rectEdit.right = rectSpin.left;
