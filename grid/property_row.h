@@ -15,6 +15,7 @@
 #include "grid/variant_value.h"
 
 class CComboBox;
+class CDC;
 class CMFCPropertyGridProperty;
 class CPropertyGridCtrl;
 class CSliderCtrl;
@@ -62,15 +63,18 @@ public:
   static const CRuntimeClass classCPropertyGridProperty;
 
   // Virtual operations in their fixed slot order; a subclass adds new ones only after the
-  // last. The drawing operations (name, value, expand box, button, description, in-place
-  // colours) belong between ResetOriginalValue and FormatProperty and after
-  // AdjustInPlaceEditRect, and are added there with the painting code.
+  // last. The drawing operations live in property_row_paint.cpp.
   virtual const CRuntimeClass* GetRuntimeClass() const;
   virtual ~CPropertyGridProperty();
   virtual void Serialize(CArchive& ar);
   virtual void AssertValid() const;
   virtual void Dump(CDumpContext& dc) const;
   virtual void ResetOriginalValue();
+  virtual void OnDrawName(CDC* pDC, CRect rect);
+  virtual void OnDrawValue(CDC* pDC, CRect rect);
+  virtual void OnDrawExpandBox(CDC* pDC, CRect rect);
+  virtual void OnDrawButton(CDC* pDC, CRect rect);
+  virtual void OnDrawDescription(CDC* pDC, CRect rect);
   virtual CString FormatProperty();
   virtual BOOL OnUpdateValue();
   virtual BOOL OnEdit(LPPOINT lptClick);
@@ -94,6 +98,8 @@ public:
   virtual void OnKillSelection(CMFCPropertyGridProperty* pNewSel);
   virtual void AdjustButtonRect();
   virtual void AdjustInPlaceEditRect(CRect& rectEdit, CRect& rectSpin);
+  // Colours of the in-place edit; null lets the default colours apply.
+  virtual HBRUSH OnCtlColor(CDC* pDC, UINT nCtlColor);
   virtual CComboBox* CreateCombo(CWnd* pWndParent, CRect rect);
   virtual void OnDestroyWindow();
   virtual BOOL OnKillFocus(CWnd* pNewWnd);
@@ -157,6 +163,8 @@ public:
   void SetModifiedFlag();
   BOOL IsModified() const { return m_bIsModified; }
   void Redraw();
+  // Lays the row (and its sub-rows) out from y down in its grid; y ends below the last shown row.
+  void Reposition(int& y);
 
   const CString& GetName() const { return m_strName; }
   void SetName(LPCTSTR lpszName) { m_strName = lpszName; }
@@ -173,6 +181,12 @@ public:
   // Set by the grid's layout.
   void SetRect(const CRect& rect) { m_Rect = rect; }
   CWnd* GetInPlaceWnd() const { return m_pWndInPlace; }
+  const CRect& GetButtonRect() const { return m_rectButton; }
+  void ClearButtonRect() { m_rectButton.SetRectEmpty(); }
+  // Set by the last paint: the text did not fit its cell.
+  BOOL IsNameTruncated() const { return m_bNameIsTruncated; }
+  BOOL IsValueTruncated() const { return m_bValueIsTruncated; }
+  void SetUpdateFromSpin(BOOL bFromSpin) { m_bUpdateFromSpin = bFromSpin; }
 
   // The first "Attribute" element of an object element's "AttributeTable"; null when the
   // node is not an element or either is missing.

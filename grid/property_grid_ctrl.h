@@ -1,0 +1,270 @@
+// CPropertyGridCtrl: the property grid window. A two-column list of CPropertyGridProperty rows
+// (names left, values right) with an optional header, an optional description area at the
+// bottom and a vertical scroll bar; rows in their groups or, in alphabetic mode, every leaf row
+// sorted by name. The grid owns its top-level rows; a group owns its sub-rows.
+//
+// One class in several files: property_grid_ctrl.cpp (creation, rows, settings),
+// property_grid_layout.cpp (layout, hit test, selection), property_grid_scroll.cpp (scrolling)
+// and property_grid_paint.cpp (painting).
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "browser/export.h"
+#include "framework/afx_string.h"
+#include "framework/common_controls.h"
+#include "framework/gdi_objects.h"
+#include "framework/geometry.h"
+#include "framework/runtime_class.h"
+#include "framework/std_controls.h"
+#include "framework/wnd.h"
+#include "grid/property_row.h"
+#include "grid/property_row_host.h"
+
+class CDC;
+class CMFCToolBar;
+class CRecorder;
+class CTreeCtrlXML;
+
+class NPB_EXPORT CPropertyGridCtrl : public CWnd, public CPropertyRowHost {
+public:
+  // Where a point lies on a row (HitTest).
+  enum ClickArea { ClickExpandBox = 0, ClickName = 1, ClickValue = 2, ClickDescription = 3 };
+
+  // Child control ids.
+  static constexpr UINT kHeaderId = 1;
+  static constexpr UINT kScrollBarId = 2;
+  // The class every grid window is created with.
+  static constexpr const char* kWindowClass = "Afx:PropList";
+
+  CPropertyGridCtrl();
+  ~CPropertyGridCtrl() override;
+
+  static const CRuntimeClass classCPropertyGridCtrl;
+  virtual const CRuntimeClass* GetRuntimeClass() const;
+
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  // ---- rows -----------------------------------------------------------------------------
+  // Takes ownership; the row's 0-based index, or -1 (nothing taken) when it is already in a grid.
+  int AddProperty(CPropertyGridProperty* pProp, BOOL bRedraw = TRUE, BOOL bAdjustLayout = TRUE);
+  // Deletes a top-level row or a sub-row at any depth and nulls pProp; FALSE when absent.
+  BOOL DeleteProperty(CPropertyGridProperty*& pProp, BOOL bRedraw = TRUE, BOOL bAdjustLayout = TRUE);
+  void RemoveAll();
+  CPropertyGridProperty* GetProperty(int nIndex) const override;
+  int GetPropertyCount() const override { return static_cast<int>(m_lstProps.size()); }
+  CPropertyGridProperty* FindItemByData(DWORD_PTR dwData, BOOL bSearchSubItems = TRUE) const;
+  void ResetOriginalValues(BOOL bRedraw = TRUE);
+  void UpdateNBMSummaryInfo(CString strName, CString strValue, CString strDescr, DWORD dwData, BOOL bEnable);
+  CString GetSelectedNodeStringFormXML();
+  virtual int CompareProps(const CPropertyGridProperty* pProp1, const CPropertyGridProperty* pProp2) const;
+
+  // ---- selection, expansion, editing ------------------------------------------------------
+  CPropertyGridProperty* GetCurSel() const override { return m_pSel; }
+  void SetCurSel(CPropertyGridProperty* pProp, BOOL bRedraw = TRUE);
+  void EnsureVisible(CPropertyGridProperty* pProp, BOOL bExpandParents = FALSE);
+  void ExpandAll(BOOL bExpand = TRUE);
+  CPropertyGridProperty* HitTest(CPoint pt, ClickArea* pnArea = nullptr, BOOL bPropsOnly = FALSE) const;
+  BOOL EditItem(CPropertyGridProperty* pProp, LPPOINT lptClick = nullptr) override;
+  virtual BOOL EndEditItem(BOOL bUpdateData = TRUE);
+  virtual BOOL ValidateItemData(CPropertyGridProperty* pProp);
+  virtual void OnChangeSelection(CPropertyGridProperty* pNewSel, CPropertyGridProperty* pOldSel);
+  // An accepted edit changed the row: marks it and tells the owner window.
+  void OnPropertyChanged(CPropertyGridProperty* pProp) const override;
+
+  // ---- layout -----------------------------------------------------------------------------
+  void AdjustLayout() override;
+  // Scroll position, scrollable rows and rows per page.
+  int GetScrollOffset() const { return m_nVertScrollOffset; }
+  int GetScrollTotal() const { return m_nVertScrollTotal; }
+  int GetScrollPage() const { return m_nVertScrollPage; }
+  virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+  // Rows that reach the list now, in display order (layout's by-product; hit test and paint use it).
+  int GetTotalItems(BOOL bIncludeHidden = TRUE) const;
+  // Called by a row's Reposition for every row it lays out, in display order.
+  void OnPropertyPlaced(CPropertyGridProperty* pProp);
+
+  // ---- look and settings ------------------------------------------------------------------
+  void EnableHeaderCtrl(BOOL bEnable = TRUE, LPCTSTR lpszLeftColumn = "Property", LPCTSTR lpszRightColumn = "Value");
+  BOOL IsHeaderCtrl() const { return m_bHeaderCtrl; }
+  void EnableDescriptionArea(BOOL bEnable = TRUE);
+  BOOL IsDescriptionArea() const { return m_bDescriptionArea; }
+  void SetDescriptionRows(int nDescRows);
+  int GetDescriptionRows() const { return m_nDescrRows; }
+  int GetDescriptionHeight() const { return m_nDescrHeight; }
+  void SetAlphabeticMode(BOOL bSort = TRUE);
+  BOOL IsAlphabeticMode() const { return m_bAlphabeticMode; }
+  void SetVSDotNetLook(BOOL bSet = TRUE);
+  BOOL IsVSDotNetLook() const { return m_bVSDotNetLook; }
+  void MarkModifiedProperties(BOOL bMark = TRUE, BOOL bRedraw = TRUE);
+  BOOL IsMarkModifiedProperties() const override { return m_bMarkModifiedProperties; }
+  void SetGroupNameFullWidth(BOOL bGroupNameFullWidth = TRUE, BOOL bRedraw = TRUE);
+  BOOL IsGroupNameFullWidth() const { return m_bGroupNameFullWidth; }
+  void SetShowDragContext(BOOL bShowDragContext = TRUE) { m_bShowDragContext = bShowDragContext; }
+  BOOL IsShowDragContext() const { return m_bShowDragContext; }
+  void AlwaysShowUserToolTip(BOOL bShow = TRUE) { m_bAlwaysShowUserTT = bShow; }
+  BOOL IsAlwaysShowUserToolTip() const { return m_bAlwaysShowUserTT; }
+  void SetBoolLabels(LPCTSTR lpszTrue, LPCTSTR lpszFalse);
+  void SetListDelimiter(char c) { m_cListDelimeter = c; }
+  void SetCustomColors(COLORREF clrBackground, COLORREF clrText, COLORREF clrGroupBackground, COLORREF clrGroupText,
+                       COLORREF clrDescriptionBackground, COLORREF clrDescriptionText, COLORREF clrLine);
+  void GetCustomColors(COLORREF& clrBackground, COLORREF& clrText, COLORREF& clrGroupBackground,
+                       COLORREF& clrGroupText, COLORREF& clrDescriptionBackground, COLORREF& clrDescriptionText,
+                       COLORREF& clrLine) const;
+  COLORREF GetBkColor() const;
+  COLORREF GetTextColor() const;
+  BOOL DrawControlBarColors() const { return m_bControlBarColors; }
+  BOOL IsFocused() const { return m_bFocused; }
+
+  CRect GetListRect() const override { return m_rectList; }
+  int GetHeaderHeight() const { return m_nHeaderHeight; }
+  int GetRowHeight() const override { return m_nRowHeight; }
+  int GetLeftColumnWidth() const override { return m_nLeftColumnWidth; }
+  int GetPropertyColumnWidth() const { return m_nLeftColumnWidth; }
+  HFONT GetBoldFont() const override { return m_fontBold; }
+  HFONT GetGridFont() const override;
+  virtual CHeaderCtrl& GetHeaderCtrl() { return m_wndHeader; }
+
+  // Colours of the look as painting resolves them (custom colour, else its fallback).
+  COLORREF GetGroupBackgroundColor() const;
+  COLORREF GetGroupTextColor() const;
+  COLORREF GetLineColor() const;
+  COLORREF GetShadowColor() const;
+  // The list background brush: the custom one, else the system window brush. Not owned.
+  HBRUSH GetBackgroundBrush() const;
+
+  // ---- links set by the browser and the tree ----------------------------------------------
+  void SetTreeCtrl(CTreeCtrlXML* pTreeCtrl) { m_pTreeCtrl = pTreeCtrl; }
+  CTreeCtrlXML* GetTreeCtrl() const { return m_pTreeCtrl; }
+  void SetWndHandle(HWND hWnd) { m_hWndHandle = hWnd; }
+  HWND GetWndHandle() const { return m_hWndHandle; }
+  void SetObjectCount(int nCount) { m_nObjectCount = nCount; }
+  int GetObjectCount() const { return m_nObjectCount; }
+  void SetXmlArrayCount(int nCount) { m_nXmlArrayCount = nCount; }
+  int GetXmlArrayCount() const { return m_nXmlArrayCount; }
+  void SetPBToolBarCtrl(CMFCToolBar* pToolBar) { m_pToolBar = pToolBar; }
+  CMFCToolBar* GetPBToolBarCtrl() const { return m_pToolBar; }
+
+  // ---- class-wide recorder link -----------------------------------------------------------
+  static void SetRefreshedRecorderPropGrid(CRecorder* pRecorder) { m_pRecorderPB = pRecorder; }
+  static CRecorder* GetRecorderPB() { return m_pRecorderPB; }
+  static void SetGirdCallback(void (*pfnCallback)()) { m_GridCallBack = pfnCallback; }
+  // Asks the host to refresh the recorder pointer; nothing when no callback was set.
+  static void RefreshRecorderObject();
+
+  static CRecorder* m_pRecorderPB;
+  static void (*m_GridCallBack)();
+
+  // ---- what rows ask of their grid --------------------------------------------------------
+  CPropertyGridCtrl* GetGridCtrl() override { return this; }
+  CWnd* GetGridWnd() override { return m_hWnd ? this : nullptr; }
+  CWnd* GetParentFrameWnd() override;
+  CString GetTrueLabel() const override { return m_strTrue; }
+  CString GetFalseLabel() const override { return m_strFalse; }
+  char GetListDelimiter() const override { return m_cListDelimeter; }
+  int GetEditLeftMargin(BOOL bBold) const override { return bBold ? m_nBoldEditLeftMargin : m_nEditLeftMargin; }
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PreSubclassWindow() override;
+  int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+  void OnDestroy() override;
+  void OnSize(UINT nType, int cx, int cy) override;
+  void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct) override;
+  void OnSetFont(HFONT hFont, BOOL bRedraw) override;
+  HFONT OnGetFont() override;
+  void OnVScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
+  void OnPaint() override;
+  BOOL OnEraseBkgnd(CDC* pDC) override;
+  void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) override;
+  void OnNcPaint() override;
+  HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
+
+  virtual void Init();
+  virtual void InitHeader();
+  virtual void OnFillBackground(CDC* pDC, CRect rectClient);
+  virtual void OnDrawBorder(CDC* pDC);
+  virtual void OnDrawList(CDC* pDC);
+  virtual void OnDrawDescription(CDC* pDC, CRect rect);
+  // Draws one laid-out row; FALSE when the row lies below the list (nothing further is drawn).
+  virtual BOOL OnDrawProperty(CDC* pDC, CPropertyGridProperty* pProp) const;
+
+  void CreateBoldFont();
+  void CalcEditMargin();
+  void SetScrollSizes();
+  void ReposProperties();
+  // Paints the client area into a device context (the window's off-screen one, or a caller's).
+  void DrawClient(CDC& dc, const CRect& rectClient);
+
+private:
+  void AddTerminalProps(CPropertyGridProperty* pProp, std::vector<CPropertyGridProperty*>& lstLeaves);
+  int CountShownSubItems(const CPropertyGridProperty* pProp, BOOL bIncludeHidden) const;
+  void SetHeaderItemWidths();
+  void SetHeaderItemText(int nItem, LPCTSTR lpszText);
+  void RedrawIfWindow();
+  void InvalidateRow(const CPropertyGridProperty* pProp, BOOL bToButton);
+  // Index in m_lstShownProps of the first row whose bottom reaches below y; the size when none.
+  size_t FirstShownBelow(int y) const;
+  // Forgets a row about to be deleted: selection, editing and the layout lists.
+  void ForgetSubtree(CPropertyGridProperty* pProp);
+  void DeleteAllRows();
+  void ScrollToOffset(int nOffset);
+
+  CTreeCtrlXML* m_pTreeCtrl = nullptr;
+  HWND m_hWndHandle = nullptr;
+  int m_nObjectCount = 0;
+  int m_nXmlArrayCount = 0;
+  CMFCToolBar* m_pToolBar = nullptr;
+  CToolTipCtrl m_ToolTip;
+  CHeaderCtrl m_wndHeader;
+  CScrollBar m_wndScrollVert;
+  BOOL m_bHeaderCtrl = TRUE;
+  BOOL m_bDescriptionArea = FALSE;
+  BOOL m_bAlwaysShowUserTT = TRUE;
+  BOOL m_bAlphabeticMode = FALSE;
+  BOOL m_bVSDotNetLook = FALSE;
+  BOOL m_bMarkModifiedProperties = FALSE;
+  CString m_strTrue = "True";
+  CString m_strFalse = "False";
+  char m_cListDelimeter = ',';
+  HFONT m_hFont = nullptr;
+  CFont m_fontBold;
+  CRect m_rectList;
+  int m_nDescrHeight = -1;
+  int m_nDescrRows = 3;
+  int m_nTooltipsCount = 0;
+  int m_nEditLeftMargin = 0;
+  int m_nBoldEditLeftMargin = 0;
+  int m_nHeaderHeight = 0;
+  int m_nRowHeight = 0;
+  int m_nLeftColumnWidth = 0;
+  int m_nVertScrollOffset = 0;
+  int m_nVertScrollTotal = 0;
+  int m_nVertScrollPage = 0;
+  CRect m_rectTrackHeader;
+  CRect m_rectTrackDescr;
+  BOOL m_bTracking = FALSE;
+  BOOL m_bTrackingDescr = FALSE;
+  BOOL m_bControlBarColors = TRUE;
+  BOOL m_bGroupNameFullWidth = TRUE;
+  BOOL m_bShowDragContext = TRUE;
+  BOOL m_bFocused = FALSE;
+  std::vector<CPropertyGridProperty*> m_lstProps;
+  std::vector<CPropertyGridProperty*> m_lstTerminalProps;
+  // Every row the last layout gave a rectangle, top to bottom; not owned.
+  std::vector<CPropertyGridProperty*> m_lstShownProps;
+  CPropertyGridProperty* m_pSel = nullptr;
+  COLORREF m_clrBackground = static_cast<COLORREF>(-1);
+  COLORREF m_clrText = static_cast<COLORREF>(-1);
+  COLORREF m_clrGroupBackground = static_cast<COLORREF>(-1);
+  COLORREF m_clrGroupText = static_cast<COLORREF>(-1);
+  COLORREF m_clrDescriptionBackground = static_cast<COLORREF>(-1);
+  COLORREF m_clrDescriptionText = static_cast<COLORREF>(-1);
+  COLORREF m_clrLine = static_cast<COLORREF>(-1);
+  CBrush m_brBackground;
+  COLORREF m_clrGray = 0;
+  // Set while Create runs, so that the creation's own OnCreate (not PreSubclassWindow) runs Init.
+  BOOL m_bInCreate = FALSE;
+};
