@@ -3,6 +3,8 @@
 // select first, and gives the tree-order navigation the save and the grid walk with.
 #pragma once
 
+#include <cstddef>
+
 #include <tinyxml.h>
 
 #include "browser/export.h"
@@ -33,6 +35,13 @@ public:
   // The item's record, or null.
   Xml_ObjectData* GetObjectData(HTREEITEM hItem) const;
 
+  // The change document of the whole tree (style marks of the records cleared), printed
+  // into buffer[0..nSize). False, with an empty buffer and the style marks kept, when it
+  // does not fit.
+  bool SaveXMLToString(char* pszBuffer, std::size_t nSize);
+  // The same document in a file, in text mode; false when the file cannot be opened.
+  bool SaveXMLToFile(const char* pszPath);
+
   // Frees every item's record and clears the item's data; returns how many were freed.
   // The owning dialog calls it when its window is destroyed.
   int FreeItemData();
@@ -62,6 +71,8 @@ protected:
   void Load(TiXmlNode* pXml, unsigned nSelectHandle, const char* pszSelectName);
   // Inserts the object and everything under it below hParent (null: top level).
   void LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
+  // Writes the tree's objects into pXml, the "XML" element of a new change document.
+  void Save(TiXmlElement* pXml);
 
   static CString GetPath(const char* pszPath);
   // Buffers of 3, 256, 256 and 256 characters.
