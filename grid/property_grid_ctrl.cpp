@@ -154,7 +154,8 @@ CWnd* CPropertyGridCtrl::GetParentFrameWnd() {
 
 int CPropertyGridCtrl::AddProperty(CPropertyGridProperty* pProp, BOOL bRedraw, BOOL bAdjustLayout) {
   // A row with a parent or in any grid already has an owner; taking it would free it twice.
-  if (!pProp || pProp->GetParent() || HostHolds(this, pProp) || HostHolds(pProp->GetOwnerHost(), pProp)) return -1;
+  // Only a row that names a grid can be in one, so a fresh row costs no search.
+  if (!pProp || pProp->GetParent() || HostHolds(pProp->GetOwnerHost(), pProp)) return -1;
   pProp->SetOwnerList(this);
   m_lstProps.push_back(pProp);
   if (bAdjustLayout) {
