@@ -1,0 +1,179 @@
+#include "editors/editor_property.h"
+
+#include <tinyxml.h>
+
+#include <cstring>
+
+#include "browser/assertion.h"
+#include "browser/host_library.h"
+#include "browser/module_globals.h"
+#include "framework/wnd.h"
+#include "grid/property_grid_ctrl.h"
+#include "tree/object_data.h"
+#include "tree/row_sources.h"
+#include "tree/tree_ctrl_xml.h"
+
+namespace {
+
+// Attributes whose commit may override custom settings of the object, by group.
+const struct {
+  const char* name;
+  int group;
+} kSettingsGroups[] = {
+    {"SEA_COLOR", kSettingsGroupLine},
+    {"SEA_GAP_COLOR", kSettingsGroupLine},
+    {"SEA_LINETYPE", kSettingsGroupLine},
+    {"SEA_THICKNESS", kSettingsGroupLine},
+    {"SEA_ALPHAFORCOLOR", kSettingsGroupLine},
+    {"SSA_COLOR", kSettingsGroupSymbol},
+    {"SSA_EDGECOLOR", kSettingsGroupSymbol},
+    {"SSA_SHAPE", kSettingsGroupSymbol},
+    {"SSA_SIZE", kSettingsGroupSymbol},
+    {"SSA_EDGETHICKNESS", kSettingsGroupSymbol},
+    {"SSA_ALPHAFORCOLOR", kSettingsGroupSymbol},
+    {"SDA_COLOR", kSettingsGroupFill},
+    {"SDA_EDGECOLOR", kSettingsGroupFill},
+    {"SDA_COLOREX", kSettingsGroupFill},
+    {"SDA_PATTERN", kSettingsGroupFill},
+    {"SDA_EDGETHICKNESS", kSettingsGroupFill},
+    {"SDA_ALPHAFORCOLOR", kSettingsGroupFill},
+    {"SDA_ALPHAFORCOLOREX", kSettingsGroupFill},
+    {"SDA_COLORGRADIENTANGLE", kSettingsGroupFill},
+};
+
+// The prompt's text, string 9139 of the module; the caption stays the framework's.
+constexpr UINT kIdsOverrideCustomSettings = 9139;
+constexpr char kOverrideCustomSettingsText[] = "Override custom settings?";
+
+int DefaultPrompt(const char* pszText) {
+  return ::MessageBoxA(::GetActiveWindow(), pszText, nullptr, MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
+CustomSettingsPromptFn g_pfnPrompt = DefaultPrompt;
+
+CString PromptText() {
+  CString strText;
+  if (!strText.LoadString(kIdsOverrideCustomSettings)) strText = kOverrideCustomSettingsText;
+  return strText;
+}
+
+// The type text, or else the group text, of the changed object: the host frame is told
+// about changes to objects that have exactly one of them.
+const CString* ObjectNoticeText(const Xml_ObjectData& data) {
+  if (!data.strType.IsEmpty() && data.strGroup.IsEmpty()) return &data.strType;
+  if (data.strType.IsEmpty() && !data.strGroup.IsEmpty()) return &data.strGroup;
+  return nullptr;
+}
+
+}  // namespace
+
+int SettingsGroupOf(const char* pszAttrName) {
+  if (!pszAttrName) return kSettingsGroupNone;
+  for (const auto& entry : kSettingsGroups) {
+    if (std::strcmp(entry.name, pszAttrName) == 0) return entry.group;
+  }
+  return kSettingsGroupNone;
+}
+
+CustomSettingsPromptFn SetCustomSettingsPrompt(CustomSettingsPromptFn pfnPrompt) {
+  CustomSettingsPromptFn pfnOld = g_pfnPrompt;
+  g_pfnPrompt = pfnPrompt ? pfnPrompt : DefaultPrompt;
+  return pfnOld;
+}
+
+BOOL GuardCustomSettings(const char* pszHandle, int nGroup) {
+  const HostPageLibrary& library = HostPageLibrary::Instance();
+  const int nObject = npb::ReadAttrInt(pszHandle);
+  const short nKind = static_cast<short>(nGroup);
+  if (library.HasCustomSettings(nObject, nKind) == 0) return TRUE;
+  switch (g_pfnPrompt(PromptText())) {
+    case IDCANCEL:
+      return FALSE;
+    case IDYES:
+      library.ClearCustomSettings(nObject, nKind);
+      return TRUE;
+    case IDNO:
+      return TRUE;
+    default:
+      npb::ReportAssertion("Unanticipated return from prompt", "propertygridctrl", __LINE__);
+      return TRUE;
+  }
+}
+
+BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer) {
+  if (!pTree || nXmlArrayCount < 0) return FALSE;
+  buffer.assign((static_cast<std::size_t>(nXmlArrayCount) + 1) * 65536, '\0');
+  return pTree->SaveXMLToString(buffer.data(), buffer.size()) ? TRUE : FALSE;
+}
+
+CEditorProperty::CEditorProperty(const CString& strLabel, const COleVariant& varValue, TiXmlNode* pObjectNode,
+                                 TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber,
+                                 const CString& strAttrName, const CString& strHandle)
+    : CPropertyGridProperty(strLabel, varValue, pObjectNode, lpszDescr, dwAttrNumber, nullptr, nullptr, nullptr),
+      m_pAttrNode(pAttrNode),
+      m_strHandle(strHandle),
+      m_strAttrName(strAttrName) {}
+
+BOOL CEditorProperty::OnUpdateValue() {
+  const BOOL bChanged = GetInPlaceText() != FormatProperty();
+  if (!CPropertyGridProperty::OnUpdateValue()) return FALSE;
+  if (!bChanged) return TRUE;
+  // The committed value is the new baseline; the modified mark set by the grid stays.
+  SetOriginalValue(m_varValue);
+  Commit(FormatProperty());
+  return TRUE;
+}
+
+BOOL CEditorProperty::Commit(const CString& strAttrValue) {
+  CommitExtras extras;
+  extras.nSettingsGroup = SettingsGroupOf(m_strAttrName);
+  return Commit(strAttrValue, extras);
+}
+
+BOOL CEditorProperty::Commit(const CString& strAttrValue, const CommitExtras& extras) {
+  CPropertyGridCtrl* pGrid = GetOwnerList();
+  CTreeCtrlXML* pTree = pGrid ? pGrid->GetTreeCtrl() : nullptr;
+  const HTREEITEM hItem = pTree && pTree->m_hWnd ? pTree->GetSelectedItem() : nullptr;
+  Xml_ObjectData* pData = hItem ? pTree->GetObjectData(hItem) : nullptr;
+  if (!m_bIsModified) return FALSE;
+
+  if (extras.nSettingsGroup != kSettingsGroupNone && !GuardCustomSettings(m_strHandle, extras.nSettingsGroup)) {
+    return FALSE;
+  }
+
+  if (CWnd* pFrame = m_pWndList ? m_pWndList->GetParentFrameWnd() : nullptr) {
+    if (const CString* pText = pData ? ObjectNoticeText(*pData) : nullptr) {
+      pFrame->SendMessage(kMsgObjectChanged, 0, reinterpret_cast<LPARAM>(pText->GetString()));
+    }
+  }
+
+  TiXmlElement* pAttr = m_pAttrNode ? m_pAttrNode->ToElement() : nullptr;
+  if (pAttr) {
+    pAttr->SetAttribute("AttrValue", strAttrValue.GetString());
+    if (extras.bWriteHandles) {
+      pAttr->SetAttribute("ThemeHandle", extras.nThemeHandle);
+      pAttr->SetAttribute("ColHandle", extras.nColHandle);
+    }
+  }
+
+  if (pData) {
+    pData->bModified = 1;
+    pData->bApplyPending = 1;
+  }
+  if (pAttr) pAttr->SetAttribute("ModifiedFlag", "1");
+  if (pData) pTree->SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
+
+  if (!g_bDynamicUpdate || !pGrid) return TRUE;
+  std::vector<char> buffer;
+  if (!BuildChangeDocument(pTree, pGrid->GetXmlArrayCount(), buffer)) return TRUE;
+  // The document carries the change now; a later save must not send it again.
+  if (pAttr) pAttr->SetAttribute("ModifiedFlag", "");
+  HostPageLibrary::Instance().SendPageDescription(pGrid->GetWndHandle(), buffer.data());
+  buffer.clear();
+  buffer.shrink_to_fit();
+  if (!extras.pfnRecord || !pData) return TRUE;
+  // The host brings the recorder pointer up to date; null means recording is off.
+  CPropertyGridCtrl::RefreshRecorderObject();
+  if (CPropertyGridCtrl::GetRecorderPB()) extras.pfnRecord(*this, *pData, hItem);
+  return TRUE;
+}
