@@ -42,6 +42,9 @@ public:
   // The same document in a file, in text mode; false when the file cannot be opened.
   bool SaveXMLToFile(const char* pszPath);
 
+  // Rebuilds the grid for the item: a group row and one editor row per attribute.
+  void UpdatePropGridCtrl(HTREEITEM hItem);
+
   // Frees every item's record and clears the item's data; returns how many were freed.
   // The owning dialog calls it when its window is destroyed.
   int FreeItemData();

@@ -1,0 +1,135 @@
+#include "tree/grid_filling.h"
+
+#include <tinyxml.h>
+
+#include <cstring>
+#include <memory>
+
+#include "browser/host_library.h"
+#include "grid/property_grid_ctrl.h"
+#include "grid/property_row.h"
+#include "recorder/attribute_names.h"
+#include "recorder/row_kind.h"
+#include "tree/editor_row_factory.h"
+#include "tree/profile.h"
+#include "tree/row_sources.h"
+#include "tree/tree_ctrl_xml.h"
+
+namespace {
+
+constexpr char kGroupSuffix[] = " Properties";
+// Lines of the description area while an object is shown.
+constexpr int kDescriptionRows = 2;
+
+int ProfileDefaultUnit() { return npb::ProfileGetInt(npb::ProfileSetting::DefaultMeasurementUnit); }
+
+std::string HostDescription(int descriptionNo) {
+  return HostPageLibrary::Instance().GetAttributeDescription(descriptionNo);
+}
+
+npb::GridFillingSources g_sources{ProfileDefaultUnit, HostDescription};
+
+const char* Text(const TiXmlElement* pElement, const char* pszName) {
+  const char* pszValue = pElement->Attribute(pszName);
+  return pszValue ? pszValue : "";
+}
+
+// Attributes that make no row: their value is kept on the object's element, where the
+// picture rows read it.
+const struct {
+  const char* name;
+  const char* objectAttribute;
+  bool asInteger;
+} kNoRowAttributes[] = {
+    {"SSA_OPTIONS", "FlagValue", true},
+    {"SSA_ORIENTATION", "Orientation", true},
+    {"SSA_STRING", "SymbolStr", false},
+};
+
+void KeepOnObject(TiXmlElement& object, const npb::EditorRowArgs& args) {
+  for (const auto& entry : kNoRowAttributes) {
+    if (std::strcmp(entry.name, args.strName) != 0) continue;
+    if (entry.asInteger) {
+      object.SetAttribute(entry.objectAttribute, args.nValue);
+    } else {
+      object.SetAttribute(entry.objectAttribute, args.strValue.GetString());
+    }
+    return;
+  }
+}
+
+npb::EditorRowArgs ReadAttribute(TiXmlElement* pObject, TiXmlElement* pAttr, const char* pszHandle, int nUnit) {
+  npb::EditorRowArgs args;
+  args.strLabel = Text(pAttr, "Label");
+  args.strName = Text(pAttr, "Name");
+  args.strValue = Text(pAttr, "AttrValue");
+  args.strThemeHandle = Text(pAttr, "ThemeHandle");
+  args.strColHandle = Text(pAttr, "ColHandle");
+  const char* pszDescription = Text(pAttr, "AttrDescription");
+  if (*pszDescription) args.strDescr = g_sources.describe(npb::ReadAttrInt(pszDescription)).c_str();
+  args.strHandle = pszHandle;
+  args.nNumber = npb::LookupStringValue(args.strName.GetString());
+  args.nValue = npb::ReadAttrInt(args.strValue);
+  args.nUnit = nUnit;
+  args.pObject = pObject;
+  args.pAttr = pAttr;
+  return args;
+}
+
+}  // namespace
+
+void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
+  if (!hItem || !m_pPGCtrl) return;
+  CPropertyGridCtrl& grid = *m_pPGCtrl;
+  grid.RemoveAll();
+  Xml_ObjectData* pData = GetObjectData(hItem);
+  if (!pData || !pData->pNode) return;
+  pData->nAttributes = 0;
+
+  TiXmlElement* pObject = pData->pNode;
+  const char* pszHandle = Text(pObject, "Handle");
+  // The group row also writes the object's starting state attributes onto the element.
+  auto pGroup = std::make_unique<CPropertyGridProperty>(GetItemText(hItem) + kGroupSuffix, pObject, 0, FALSE);
+
+  TiXmlElement* pAttr = CPropertyGridProperty::GetAttributeElement(pObject);
+  if (!pAttr) {
+    pGroup->AddSubItem(new CPropertyGridProperty("", COleVariant(""), "", CPropertyGridProperty::kDataReadOnly));
+    grid.ExpandAll(TRUE);
+    grid.AddProperty(pGroup.release(), TRUE, TRUE);
+    return;
+  }
+
+  const int nUnit = g_sources.readDefaultUnit();
+  int nCount = 0;
+  for (; pAttr; pAttr = pAttr->NextSiblingElement("Attribute")) {
+    ++nCount;
+    const npb::EditorRowArgs args = ReadAttribute(pObject, pAttr, pszHandle, nUnit);
+    const npb::RowKind kind = npb::RowKindOf(args.nNumber);
+    std::unique_ptr<CPropertyGridProperty> pRow(npb::MakeEditorRow(kind, args));
+    if (!pRow) {
+      KeepOnObject(*pObject, args);
+      continue;
+    }
+    if (pGroup->AddSubItem(pRow.get())) pRow.release();
+    if (npb::ClearsModifiedFlag(kind)) pAttr->SetAttribute("ModifiedFlag", "");
+  }
+
+  pData->nAttributes = nCount;
+  SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
+  grid.SetDescriptionRows(kDescriptionRows);
+  grid.ExpandAll(TRUE);
+  grid.AddProperty(pGroup.release(), TRUE, TRUE);
+}
+
+namespace npb {
+
+void FillGridFromTreeItem(CTreeCtrlXML& tree, HTREEITEM hItem) { tree.UpdatePropGridCtrl(hItem); }
+
+GridFillingSources SetGridFillingSources(const GridFillingSources& sources) {
+  const GridFillingSources old = g_sources;
+  g_sources.readDefaultUnit = sources.readDefaultUnit ? sources.readDefaultUnit : ProfileDefaultUnit;
+  g_sources.describe = sources.describe ? sources.describe : HostDescription;
+  return old;
+}
+
+}  // namespace npb
