@@ -1,16 +1,12 @@
 #include "browser/invocation.h"
 
-#include <string>
+#include "browser/prop_brow_dlg.h"
 
-#include <tinyxml.h>
-
-#include "browser/host_library.h"
-#include "tree/xml_document.h"
-
-void RunPropertyBrowser(HWND page, UINT /*selectHandle*/, const char* /*selectName*/) {
-  const HostPageLibrary& library = HostPageLibrary::Instance();
-  library.GetPageObjectCount(page);
-  std::string text = library.FetchPageDescription(page);
-  TiXmlDocument document;
-  npb::ReadXmlText(document, text.data());
+void RunPropertyBrowser(HWND page, UINT selectHandle, const char* selectName) {
+  // No parent: the dialog is owned by the thread's active window, the host's.
+  CPropBrowDlg dlg;
+  dlg.m_hWndPage = page;
+  dlg.m_nSelectHandle = selectHandle;
+  dlg.m_strSelectName = selectName;
+  dlg.DoModal();
 }

@@ -77,6 +77,19 @@ TEST(BrowserExportsTest, NullPageWindowReturnsZeroWithoutTouchingTheHostLibrary)
   EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
 }
 
+// Presses Cancel in the browser dialog once its modal loop runs; counts the dialogs seen.
+struct CancelBrowserSoon {
+  static inline int seen = 0;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Property Browser");
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    ++seen;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  }
+  CancelBrowserSoon() { SetTimer(nullptr, 0, 30, OnTimer); }
+};
+
 TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPages) {
   HMODULE pgobj = LoadFromBin("pgobj.dll");
   ASSERT_NE(pgobj, nullptr);
@@ -88,10 +101,14 @@ TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPage
 
   PageWindow sample, broken, unknown;
   EXPECT_GT(openPage(sample.hwnd, nullptr), 0);
+  CancelBrowserSoon{};
   EXPECT_EQ(init(sample.hwnd, 0, nullptr), 1);
   openText(broken.hwnd, "<XML><ObjectList><Object");
+  CancelBrowserSoon{};
   EXPECT_EQ(init(broken.hwnd, 0, ""), 1);
+  CancelBrowserSoon{};
   EXPECT_EQ(init(unknown.hwnd, 3, "x"), 1);
+  EXPECT_EQ(CancelBrowserSoon::seen, 3) << "each call ran the dialog";
 }
 
 }  // namespace

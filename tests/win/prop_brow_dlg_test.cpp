@@ -1,0 +1,479 @@
+// The property browser dialog run on a page of the host page library: what its
+// initialisation builds, which object it shows first, when Apply is enabled, what Apply,
+// OK and Cancel send, the tree's style menu, and resizing.
+#include "browser/prop_brow_dlg.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "browser/module_globals.h"
+#include "host/pgobj_host.h"
+#include "resources/resource.h"
+
+namespace {
+
+// A small page: upper levels with children on and off the path of every preselection.
+constexpr char kPage[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n<XML><ObjectList>"
+    "<Object Type=\"Page\" Object_Name=\"Page 1\" Handle=\"1\">"
+    "  <Object Type=\"Graph\" Object_Name=\"Graph 1\" Handle=\"10\">"
+    "    <Object List=\"Axes\">"
+    "      <Object Type=\"Axis\" Object_Name=\"X Axis\" Handle=\"11\">"
+    "        <AttributeTable>"
+    "          <Attribute ID=\"1025\" Name=\"SAA_SHOW_BOTTOMLINE\" Label=\"Show Axis Line\" DataType=\"bool\" AttrValue=\"1\" />"
+    "        </AttributeTable>"
+    "        <Object Group=\"Scale\" Handle=\"11\" />"
+    "        <Object Type=\"Line\" Object_Name=\"Major tick lines\" Handle=\"12\" />"
+    "        <Object Type=\"Line\" Object_Name=\"Minor tick lines\" Handle=\"15\" />"
+    "      </Object>"
+    "      <Object Type=\"Axis\" Object_Name=\"Y Axis\" Handle=\"13\">"
+    "        <Object Group=\"Scale\" Handle=\"13\" />"
+    "      </Object>"
+    "    </Object>"
+    "    <Object Type=\"Plot\" Object_Name=\"Line Plot\" Handle=\"14\" />"
+    "  </Object>"
+    "  <Object Type=\"Graph\" Object_Name=\"Graph 2\" Handle=\"30\">"
+    "    <Object Type=\"Plot\" Object_Name=\"Area Plot\" Handle=\"31\" />"
+    "  </Object>"
+    "</Object>"
+    "<Object Type=\"Text\" Object_Name=\"Page Title\" Handle=\"20\" />"
+    "</ObjectList></XML>";
+constexpr int kPageObjects = 13;
+
+struct Heard {
+  int calls = 0;
+  HWND page = nullptr;
+  std::string document;
+};
+
+void __stdcall Listen(HWND page, const char* document, void* context) {
+  auto* heard = static_cast<Heard*>(context);
+  ++heard->calls;
+  heard->page = page;
+  heard->document = document ? document : "";
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+HTREEITEM FindItem(const CTreeCtrlXML& tree, const char* label, int nth = 0) {
+  for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextItem(item)) {
+    if (tree.GetItemText(item) == CString(label) && nth-- == 0) return item;
+  }
+  return nullptr;
+}
+
+bool IsExpanded(const CTreeCtrlXML& tree, HTREEITEM item) {
+  return (tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+CRect ScreenRect(HWND hwnd) {
+  CRect rect;
+  GetWindowRect(hwnd, &rect);
+  return rect;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class BrowserDialog : public testing::Test {
+protected:
+  void SetUp() override {
+    m_pgobj = LoadLibraryA("Z:" NPB_BIN_DIR "/pgobj.dll");
+    ASSERT_NE(m_pgobj, nullptr);
+    auto openText = Named<PgOpenPageTextFn>("PgOpenPageText");
+    m_listen = Named<PgSetChangeListenerFn>("PgSetChangeListener");
+    m_close = Named<PgClosePageFn>("PgClosePage");
+    ASSERT_TRUE(openText && m_listen && m_close);
+    m_page = CreateWindowA("STATIC", "page", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(openText(m_page, kPage), kPageObjects);
+    m_listen(Listen, &m_heard);
+  }
+  void TearDown() override {
+    if (!m_pgobj) return;
+    m_listen(nullptr, nullptr);
+    m_close(m_page);
+    DestroyWindow(m_page);
+  }
+
+  template <typename Fn>
+  Fn Named(const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, name)));
+  }
+
+  // The dialog as the invocation sets it up, here modeless and shown so that it can be
+  // looked at between steps.
+  std::unique_ptr<CPropBrowDlg> Open(UINT nSelectHandle = 0, const char* pszSelectName = "") {
+    auto dlg = std::make_unique<CPropBrowDlg>();
+    dlg->m_hWndPage = m_page;
+    dlg->m_nSelectHandle = nSelectHandle;
+    dlg->m_strSelectName = pszSelectName;
+    EXPECT_TRUE(dlg->Create(IDD_PROPERTY_BROWSER));
+    dlg->ShowWindow(SW_SHOW);
+    Pump();
+    return dlg;
+  }
+
+  void Select(CPropBrowDlg& dlg, const char* label, int nth = 0) {
+    HTREEITEM item = FindItem(dlg.m_wndTree, label, nth);
+    ASSERT_NE(item, nullptr) << label;
+    dlg.m_wndTree.SelectItem(item);
+    Pump();
+  }
+
+  HMODULE m_pgobj = nullptr;
+  PgSetChangeListenerFn m_listen = nullptr;
+  PgClosePageFn m_close = nullptr;
+  HWND m_page = nullptr;
+  Heard m_heard;
+};
+
+TEST_F(BrowserDialog, InitialisationBuildsTheTemplatesWindowAndLinksTreeGridAndPage) {
+  g_hResourceInstance = nullptr;
+  auto dlg = Open();
+  ASSERT_TRUE(dlg->IsWindow());
+  EXPECT_STREQ(dlg->GetWindowText(), "Property Browser");
+  EXPECT_EQ(g_hResourceInstance, GetModuleHandleA(nullptr)) << "resources come from the module in use";
+
+  const struct {
+    int id;
+    const char* className;
+    const char* text;
+    bool visible;
+  } controls[] = {
+      {IDC_UNUSED_STATIC, "Static", "", false}, {IDC_OBJECT_TREE, "SysTreeView32", "Tree1", true},
+      {IDC_GRID_FRAME, "Static", "", false},    {IDC_PROPERTY_GRID, "Afx:PropList", "", true},
+      {IDOK, "Button", "OK", true},             {IDCANCEL, "Button", "Cancel", true},
+      {IDC_APPLY, "Button", "&Apply", true},    {IDHELP, "Button", "&Help", true},
+  };
+  for (const auto& c : controls) {
+    HWND child = GetDlgItem(*dlg, c.id);
+    ASSERT_NE(child, nullptr) << c.id;
+    EXPECT_STRCASEEQ(ClassOf(child).c_str(), c.className) << c.id;
+    EXPECT_STREQ(dlg->GetDlgItemText(c.id), c.text) << c.id;
+    EXPECT_EQ(IsWindowVisible(child) != FALSE, c.visible) << c.id;
+  }
+
+  EXPECT_EQ(ScreenRect(dlg->m_wndGrid), ScreenRect(dlg->m_wndGridFrame)) << "the grid sits on its frame";
+  EXPECT_EQ(GetWindow(dlg->m_wndTree, GW_HWNDNEXT), dlg->m_wndGrid.m_hWnd) << "Tab goes from the tree to the grid";
+  EXPECT_EQ(dlg->m_wndTree.GetCount(), static_cast<UINT>(kPageObjects));
+
+  CPropertyGridCtrl& grid = dlg->m_wndGrid;
+  EXPECT_FALSE(grid.IsHeaderCtrl());
+  EXPECT_TRUE(grid.IsDescriptionArea());
+  EXPECT_TRUE(grid.IsVSDotNetLook());
+  EXPECT_TRUE(grid.IsMarkModifiedProperties());
+  EXPECT_EQ(grid.GetObjectCount(), kPageObjects);
+  EXPECT_EQ(grid.GetXmlArrayCount(), dlg->m_nChunkCount);
+  EXPECT_GE(dlg->m_nChunkCount, 2) << "the piece count and two more";
+  EXPECT_EQ(grid.GetTreeCtrl(), &dlg->m_wndTree);
+  EXPECT_EQ(grid.GetWndHandle(), m_page);
+  EXPECT_EQ(dlg->m_wndTree.GetPGCtrl(), &grid);
+
+  ASSERT_NE(dlg->m_hIcon, nullptr);
+  EXPECT_EQ(reinterpret_cast<HICON>(dlg->SendMessage(WM_GETICON, ICON_BIG)), dlg->m_hIcon);
+  EXPECT_EQ(reinterpret_cast<HICON>(dlg->SendMessage(WM_GETICON, ICON_SMALL)), dlg->m_hIcon);
+
+  ASSERT_NE(dlg->m_wndSizeGrip.GetSafeHwnd(), nullptr);
+  EXPECT_TRUE(dlg->m_wndSizeGrip.GetStyle() & SBS_SIZEGRIP);
+  CRect client, grip = ScreenRect(dlg->m_wndSizeGrip);
+  dlg->GetClientRect(&client);
+  dlg->ScreenToClient(&grip);
+  EXPECT_EQ(grip, CRect(client.right - 12, client.bottom - 12, client.right, client.bottom));
+}
+
+TEST_F(BrowserDialog, FirstSelectionShowsThePreselectedObjectElseExpandsTheUpperLevels) {
+  const struct {
+    UINT handle;
+    const char* name;
+    const char* shown;
+    int nth;              // which item of that label
+    const char* offPath;  // a level-1 item with children off the path to the shown one
+    bool upperExpanded;   // whether that item is open
+    int firstSelection;   // the mark afterwards
+  } cases[] = {
+      {0, "", "Page 1", 0, "Graph 2", true, 0},
+      {11, "X Axis", "X Axis", 0, "Graph 2", false, 1},
+      {13, "Scale", "Scale", 1, "Graph 2", false, 1},
+      {11, "Y Axis", "Page 1", 0, "Graph 2", true, 0},  // the handle is the X axis's: no match
+      {31, "", "Area Plot", 0, "Graph 1", false, 1},    // an empty name matches an empty "Group"
+  };
+  for (const auto& c : cases) {
+    auto dlg = Open(c.handle, c.name);
+    const CTreeCtrlXML& tree = dlg->m_wndTree;
+    HTREEITEM shown = FindItem(tree, c.shown, c.nth);
+    EXPECT_EQ(tree.GetSelectedItem(), shown) << c.handle << " " << c.name;
+    EXPECT_EQ(IsExpanded(tree, FindItem(tree, c.offPath)), c.upperExpanded) << c.handle << " " << c.name;
+    if (c.firstSelection == 0) {
+      EXPECT_FALSE(IsExpanded(tree, FindItem(tree, "Axes"))) << "level 2 stays closed";
+    }
+    EXPECT_EQ(dlg->m_bFirstSelection, c.firstSelection);
+    EXPECT_EQ(tree.GetItemToSelect(), nullptr);
+    ASSERT_GE(dlg->m_wndGrid.GetPropertyCount(), 1);
+    EXPECT_STREQ(dlg->m_wndGrid.GetProperty(0)->GetName(), CString(c.shown) + " Properties");
+    dlg->DestroyWindow();
+  }
+}
+
+TEST_F(BrowserDialog, PreselectedObjectIsOpenedWhenShown) {
+  auto dlg = Open(11, "X Axis");
+  EXPECT_TRUE(IsExpanded(dlg->m_wndTree, FindItem(dlg->m_wndTree, "X Axis")));
+  // The first change by the user still owes the upper levels their expansion.
+  Select(*dlg, "Page Title");
+  EXPECT_TRUE(IsExpanded(dlg->m_wndTree, FindItem(dlg->m_wndTree, "Graph 2")));
+  EXPECT_EQ(dlg->m_bFirstSelection, 0);
+}
+
+TEST_F(BrowserDialog, ApplyButtonFollowsTheSelectedObjectsApplyPendingMark) {
+  auto dlg = Open();
+  CWnd* apply = dlg->GetDlgItem(IDC_APPLY);
+  Select(*dlg, "X Axis");
+  Xml_ObjectData* record = dlg->m_wndTree.GetObjectData(dlg->m_wndTree.GetSelectedItem());
+  ASSERT_NE(record, nullptr);
+  for (int pending : {1, 0, 7, 0}) {
+    record->bApplyPending = pending;
+    dlg->UpdateButtonStates();
+    EXPECT_EQ(apply->IsWindowEnabled() != FALSE, pending != 0) << pending;
+  }
+  // An item without a record leaves the button as it was, either way.
+  dlg->m_wndTree.InsertItem("no record");
+  for (int pending : {1, 0}) {
+    Select(*dlg, "X Axis");
+    record->bApplyPending = pending;
+    dlg->UpdateButtonStates();
+    Select(*dlg, "no record");
+    dlg->UpdateButtonStates();
+    EXPECT_EQ(apply->IsWindowEnabled() != FALSE, pending != 0) << pending;
+  }
+}
+
+TEST_F(BrowserDialog, ApplySendsTheWholeTreeEachTimeAndClearsOnlyTheApplyPendingMark) {
+  auto dlg = Open();
+  dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED), 0);
+  ASSERT_EQ(m_heard.calls, 1) << "Apply with nothing changed still sends";
+  EXPECT_EQ(m_heard.page, m_page);
+  EXPECT_EQ(Count(m_heard.document, "<Object "), kPageObjects);
+  EXPECT_EQ(Count(m_heard.document, "<AttributeTable"), 0);
+
+  Select(*dlg, "X Axis");
+  Xml_ObjectData* record = dlg->m_wndTree.GetObjectData(dlg->m_wndTree.GetSelectedItem());
+  ASSERT_TRUE(record && record->pNode);
+  TiXmlElement* attribute = record->pNode->FirstChildElement("AttributeTable")->FirstChildElement("Attribute");
+  attribute->SetAttribute("AttrValue", "0");
+  attribute->SetAttribute("ModifiedFlag", "1");
+  record->bModified = record->bApplyPending = 1;
+
+  for (int round = 2; round <= 3; ++round) {
+    dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED), 0);
+    ASSERT_EQ(m_heard.calls, round);
+    EXPECT_EQ(Count(m_heard.document, "<Object "), kPageObjects);
+    EXPECT_EQ(Count(m_heard.document, "Name=\"SAA_SHOW_BOTTOMLINE\""), 1) << "round " << round;
+    EXPECT_EQ(record->bApplyPending, 0);
+    EXPECT_EQ(record->bModified, 1) << "the change is sent again by the next Apply";
+  }
+}
+
+// Presses a button of this thread's browser dialog from inside its modal loop.
+struct ModalPress {
+  static inline UINT message = 0;
+  static inline WPARAM wParam = 0;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND dlg = FindWindowA("#32770", "Property Browser");
+    if (dlg) PostMessageA(dlg, message, wParam, 0);
+  }
+  static void Arm(UINT msg, WPARAM wp) {
+    message = msg;
+    wParam = wp;
+    SetTimer(nullptr, 0, 50, OnTimer);
+  }
+};
+
+TEST_F(BrowserDialog, OkSendsOnceAndClosesCancelAndTheCloseBoxSendNothing) {
+  const struct {
+    const char* how;
+    UINT message;
+    WPARAM wParam;
+    INT_PTR result;
+    int sends;
+  } cases[] = {
+      {"OK", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), IDOK, 1},
+      {"Cancel", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), IDCANCEL, 0},
+      {"close box", WM_SYSCOMMAND, SC_CLOSE, IDCANCEL, 0},
+  };
+  for (const auto& c : cases) {
+    m_heard = Heard{};
+    CPropBrowDlg dlg;
+    dlg.m_hWndPage = m_page;
+    ModalPress::Arm(c.message, c.wParam);
+    EXPECT_EQ(dlg.DoModal(), c.result) << c.how;
+    EXPECT_EQ(m_heard.calls, c.sends) << c.how;
+    EXPECT_FALSE(dlg.IsWindow()) << c.how;
+  }
+}
+
+// Looks at the Apply button once the modal loop has had time to go idle, then cancels.
+struct IdleApplyState {
+  static inline int enabled = -1;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    HWND dlg = FindWindowA("#32770", "Property Browser");
+    if (!dlg) return;
+    enabled = IsWindowEnabled(GetDlgItem(dlg, IDC_APPLY)) ? 1 : 0;
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  }
+};
+
+TEST_F(BrowserDialog, ModalLoopDisablesApplyWhenItGoesIdle) {
+  CPropBrowDlg dlg;
+  dlg.m_hWndPage = m_page;
+  SetTimer(nullptr, 0, 300, IdleApplyState::OnTimer);
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(IdleApplyState::enabled, 0) << "nothing changed on the first object";
+}
+
+struct MenuLine {
+  std::string text;
+  bool enabled;
+};
+
+std::vector<MenuLine> Lines(HMENU menu) {
+  std::vector<MenuLine> lines;
+  for (UINT id : {ID_COPY_STYLES, ID_APPLY_STYLES}) {
+    char text[128] = {};
+    GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    lines.push_back({text, (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0});
+  }
+  return lines;
+}
+
+TEST_F(BrowserDialog, StyleMenuNamesTheKindsAndOffersApplyOnlyBetweenLikeObjects) {
+  auto dlg = Open();
+  const struct {
+    const char* select;
+    int nth;
+    bool copyFirst;  // choose Copy on this item before looking at the menu of the next
+    const char* copyText;
+    const char* applyText;
+    bool applyEnabled;
+  } steps[] = {
+      {"Major tick lines", 0, true, "Copy Line Styles", "Apply Line Styles", false},
+      {"Minor tick lines", 0, false, "Copy Line Styles", "Apply Line Styles", true},
+      {"Line Plot", 0, false, "Copy Plot Styles", "Apply Line Styles", false},
+      {"Scale", 1, true, "Copy Scale Styles", "Apply Line Styles", false},
+      {"Scale", 0, false, "Copy Scale Styles", "Apply Scale Styles", true},
+      {"X Axis", 0, false, "Copy Axis Styles", "Apply Scale Styles", false},
+      {"Axes", 0, false, "Copy  Styles", "Apply Scale Styles", false},
+  };
+  for (const auto& s : steps) {
+    Select(*dlg, s.select, s.nth);
+    CMenu menu;
+    ASSERT_TRUE(dlg->BuildStyleMenu(menu)) << s.select;
+    const std::vector<MenuLine> lines = Lines(menu);
+    EXPECT_EQ(lines[0].text, s.copyText) << s.select;
+    EXPECT_TRUE(lines[0].enabled) << s.select;
+    EXPECT_EQ(lines[1].text, s.applyText) << s.select;
+    EXPECT_EQ(lines[1].enabled, s.applyEnabled) << s.select;
+    if (s.copyFirst) dlg->SendMessage(WM_COMMAND, ID_COPY_STYLES, 0);
+  }
+  dlg->m_wndTree.InsertItem("no record");
+  Select(*dlg, "no record");
+  CMenu none;
+  EXPECT_FALSE(dlg->BuildStyleMenu(none)) << "no record, no menu";
+}
+
+TEST_F(BrowserDialog, ApplyStylesSendsForgetsTheCopiedItemAndIsRefusedWhenDisabled) {
+  auto dlg = Open();
+  Select(*dlg, "Major tick lines");
+  dlg->SendMessage(WM_COMMAND, ID_COPY_STYLES, 0);
+  Select(*dlg, "Line Plot");
+  dlg->SendMessage(WM_COMMAND, ID_APPLY_STYLES, 0);
+  EXPECT_EQ(m_heard.calls, 0) << "a plot does not take a line's style";
+  EXPECT_NE(dlg->m_hStyleSource, nullptr);
+
+  Select(*dlg, "Minor tick lines");
+  dlg->SendMessage(WM_COMMAND, ID_APPLY_STYLES, 0);
+  EXPECT_EQ(m_heard.calls, 1);
+  EXPECT_EQ(dlg->m_hStyleSource, nullptr) << "a copied style is applied once";
+  ASSERT_GE(dlg->m_wndGrid.GetPropertyCount(), 1);
+  EXPECT_STREQ(dlg->m_wndGrid.GetProperty(0)->GetName(), "Minor tick lines Properties");
+}
+
+// Reads the open context menu and closes it, from inside the menu's loop.
+struct MenuPeek {
+  static inline std::vector<MenuLine> seen;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup) return;
+    KillTimer(nullptr, id);
+    seen = Lines(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
+    EndMenu();
+  }
+};
+
+TEST_F(BrowserDialog, RightClickSelectsTheItemUnderThePointerBeforeTheMenuOpens) {
+  auto dlg = Open();
+  CTreeCtrlXML& tree = dlg->m_wndTree;
+  HTREEITEM title = FindItem(tree, "Page Title");
+  CRect itemRect;
+  ASSERT_TRUE(tree.GetItemRect(title, &itemRect, TRUE));
+  CPoint at = itemRect.CenterPoint();
+  tree.ClientToScreen(&at);
+
+  MenuPeek::seen.clear();
+  SetTimer(nullptr, 0, 30, MenuPeek::OnTimer);
+  dlg->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree.m_hWnd), MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(tree.GetSelectedItem(), title);
+  ASSERT_EQ(MenuPeek::seen.size(), 2u) << "the menu opened";
+  EXPECT_EQ(MenuPeek::seen[0].text, "Copy Text Styles");
+
+  // A request over another control opens nothing.
+  MenuPeek::seen.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, MenuPeek::OnTimer);
+  dlg->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dlg->GetDlgItem(IDOK)->m_hWnd), MAKELPARAM(at.x, at.y));
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(MenuPeek::seen.empty());
+}
+
+TEST_F(BrowserDialog, ResizingKeepsTheLayoutAndABorderDragStopsAt360By300) {
+  auto dlg = Open();
+  const CRect tree = ScreenRect(dlg->m_wndTree), frame = ScreenRect(dlg->m_wndGridFrame);
+  const CRect ok = ScreenRect(*dlg->GetDlgItem(IDOK)), window = ScreenRect(*dlg);
+  dlg->SetWindowPos(nullptr, 0, 0, window.Width() + 200, window.Height() + 100, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  const CRect bigger = ScreenRect(*dlg);
+  const int dx = bigger.right - window.right, dy = bigger.bottom - window.bottom;
+  EXPECT_EQ(ScreenRect(dlg->m_wndTree), CRect(tree.left, tree.top, tree.right, tree.bottom + dy));
+  EXPECT_EQ(ScreenRect(dlg->m_wndGridFrame), CRect(frame.left, frame.top, frame.right + dx, frame.bottom + dy));
+  EXPECT_EQ(ScreenRect(dlg->m_wndGrid), ScreenRect(dlg->m_wndGridFrame));
+  EXPECT_EQ(ScreenRect(*dlg->GetDlgItem(IDOK)), CRect(ok.left + dx, ok.top + dy, ok.right + dx, ok.bottom + dy));
+  CRect client;
+  dlg->GetClientRect(&client);
+  CRect grip = ScreenRect(dlg->m_wndSizeGrip);
+  dlg->ScreenToClient(&grip);
+  EXPECT_EQ(grip.BottomRight(), client.BottomRight());
+
+  RECT dragged = {bigger.right - 200, bigger.top, bigger.right, bigger.top + 150};
+  dlg->SendMessage(WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&dragged));
+  EXPECT_EQ(CRect(dragged), CRect(bigger.right - 360, bigger.top + 150 - 300, bigger.right, bigger.top + 150));
+}
+
+}  // namespace
