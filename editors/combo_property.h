@@ -5,6 +5,7 @@
 
 class CComboPropertyGridProperty : public CEditorProperty {
 public:
-  CComboPropertyGridProperty(const CString& strLabel, const CString& strValue, TiXmlNode* pObjectNode, TiXmlNode* pAttrNode,
-     LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber, const CString& strAttrName, const CString& strHandle);
+  CComboPropertyGridProperty(const CString& strLabel, const CString& strValue, TiXmlNode* pObjectNode,
+                             TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber,
+                             const CString& strAttrName, const CString& strHandle);
 };

@@ -5,6 +5,7 @@
 
 class CEditPropertyGridProperty : public CEditorProperty {
 public:
-  CEditPropertyGridProperty(const CString& strLabel, const CString& strValue, TiXmlNode* pObjectNode, TiXmlNode* pAttrNode,
-     LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber, const CString& strAttrName, const CString& strHandle);
+  CEditPropertyGridProperty(const CString& strLabel, const CString& strValue, TiXmlNode* pObjectNode,
+                            TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber, const CString& strAttrName,
+                            const CString& strHandle);
 };

@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include <cstring>
+#include <string>
 
 #include "browser/assertion.h"
 #include "browser/host_library.h"
@@ -45,8 +46,17 @@ const struct {
 constexpr UINT kIdsOverrideCustomSettings = 9139;
 constexpr char kOverrideCustomSettingsText[] = "Override custom settings?";
 
+// The framework titles its message boxes with the module's name.
+std::string ModuleCaption() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(g_hResourceInstance, path, MAX_PATH);
+  std::string name = path;
+  name.erase(0, name.find_last_of("\\/") + 1);
+  return name.substr(0, name.rfind('.'));
+}
+
 int DefaultPrompt(const char* pszText) {
-  return ::MessageBoxA(::GetActiveWindow(), pszText, nullptr, MB_YESNOCANCEL | MB_ICONQUESTION);
+  return ::MessageBoxA(::GetActiveWindow(), pszText, ModuleCaption().c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
 }
 
 CustomSettingsPromptFn g_pfnPrompt = DefaultPrompt;
@@ -165,12 +175,12 @@ BOOL CEditorProperty::Commit(const CString& strAttrValue, const CommitExtras& ex
 
   if (!g_bDynamicUpdate || !pGrid) return TRUE;
   std::vector<char> buffer;
-  if (!BuildChangeDocument(pTree, pGrid->GetXmlArrayCount(), buffer)) return TRUE;
-  // The document carries the change now; a later save must not send it again.
-  if (pAttr) pAttr->SetAttribute("ModifiedFlag", "");
-  HostPageLibrary::Instance().SendPageDescription(pGrid->GetWndHandle(), buffer.data());
-  buffer.clear();
-  buffer.shrink_to_fit();
+  if (BuildChangeDocument(pTree, pGrid->GetXmlArrayCount(), buffer)) {
+    // The document carries the change now; a later save must not send it again.
+    if (pAttr) pAttr->SetAttribute("ModifiedFlag", "");
+    HostPageLibrary::Instance().SendPageDescription(pGrid->GetWndHandle(), buffer.data());
+    std::vector<char>().swap(buffer);
+  }
   if (!extras.pfnRecord || !pData) return TRUE;
   // The host brings the recorder pointer up to date; null means recording is off.
   CPropertyGridCtrl::RefreshRecorderObject();

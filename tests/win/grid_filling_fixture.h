@@ -52,10 +52,9 @@ protected:
     // Loaded before anything binds the library by its bare name.
     m_pgobj = LoadLibraryA("Z:" NPB_BIN_DIR "/pgobj.dll");
     ASSERT_NE(m_pgobj, nullptr);
-    m_openText = reinterpret_cast<PgOpenPageTextFn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, "PgOpenPageText")));
-    m_close = reinterpret_cast<PgClosePageFn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, "PgClosePage")));
-    m_listen =
-        reinterpret_cast<PgSetChangeListenerFn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, "PgSetChangeListener")));
+    m_openText = Named<PgOpenPageTextFn>("PgOpenPageText");
+    m_close = Named<PgClosePageFn>("PgClosePage");
+    m_listen = Named<PgSetChangeListenerFn>("PgSetChangeListener");
     ASSERT_TRUE(m_openText && m_close && m_listen);
     npb::FillAttributeNameMap();
     FrameMessages().clear();
@@ -65,8 +64,8 @@ protected:
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "GridFillingTestFrame";
     RegisterClassA(&wc);
-    HWND frame = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 700, 500, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
+    HWND frame =
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 700, 500, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(frame, nullptr);
     m_frame.Attach(frame);
     ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 500), &m_frame, 1001));
@@ -87,24 +86,20 @@ protected:
     if (m_pgobj) FreeLibrary(m_pgobj);
   }
 
-  // The page goes to the host's model too, so the host knows the objects' handles.
-  bool Load(std::string text) {
-    m_openText(kPage, text.c_str());
-    return m_tree.LoadXMLFromString(text.data(), 0, nullptr);
-  }
-
-  // Replaces the page: rows first, since they point into the old document.
-  bool Reload(std::string text) {
+  // Replaces the page, rows first since they point into the old document. The host's
+  // model gets the page too, so it knows the objects' handles.
+  bool Reload(const std::string& text) {
     m_grid.RemoveAll();
     m_tree.FreeItemData();
     m_tree.DeleteAllItems();
-    return Load(std::move(text));
+    m_openText(kPage, text.c_str());
+    std::string copy = text;
+    return m_tree.LoadXMLFromString(copy.data(), 0, nullptr);
   }
 
-  std::vector<HTREEITEM> Items() const {
-    std::vector<HTREEITEM> items;
-    for (HTREEITEM item = m_tree.GetRootItem(); item; item = m_tree.GetNextItem(item)) items.push_back(item);
-    return items;
+  template <typename Fn>
+  Fn Named(const char* name) const {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, name)));
   }
 
   // Selects the item and builds its rows, as the dialog does on a selection change.
