@@ -42,9 +42,8 @@ const struct {
     {"SDA_COLORGRADIENTANGLE", kSettingsGroupFill},
 };
 
-// The prompt's text, string 9139 of the module; the caption stays the framework's.
+// The prompt's text in the module's string table.
 constexpr UINT kIdsOverrideCustomSettings = 9139;
-constexpr char kOverrideCustomSettingsText[] = "Override custom settings?";
 
 // The framework titles its message boxes with the module's name.
 std::string ModuleCaption() {
@@ -63,7 +62,7 @@ CustomSettingsPromptFn g_pfnPrompt = DefaultPrompt;
 
 CString PromptText() {
   CString strText;
-  if (!strText.LoadString(kIdsOverrideCustomSettings)) strText = kOverrideCustomSettingsText;
+  strText.LoadString(kIdsOverrideCustomSettings);
   return strText;
 }
 
