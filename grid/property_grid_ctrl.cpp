@@ -88,6 +88,7 @@ void CPropertyGridCtrl::Init() {
 
   m_wndScrollVert.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(), this, kScrollBarId);
   if (m_ToolTip.Create(this, TTS_ALWAYSTIP)) m_ToolTip.Activate(TRUE);
+  m_IPToolTip.Create(this);
   // No framework docking panes exist here, so the grid always draws with pane colours.
   m_bControlBarColors = TRUE;
 

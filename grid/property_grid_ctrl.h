@@ -20,6 +20,8 @@
 #include "framework/runtime_class.h"
 #include "framework/std_controls.h"
 #include "framework/wnd.h"
+#include "grid/property_grid_accessible.h"
+#include "grid/property_grid_tooltip.h"
 #include "grid/property_row.h"
 #include "grid/property_row_host.h"
 
@@ -157,6 +159,42 @@ public:
   static CRecorder* m_pRecorderPB;
   static void (*m_GridCallBack)();
 
+  // ---- tips (property_grid_tips.cpp) ------------------------------------------------------
+  // Shows, moves or hides the in-place tip for the pointer at a client point.
+  void TrackToolTip(CPoint point);
+  // The ordinary tooltip's text for the tool under a client point; empty when it shows none.
+  CString GetToolTipTextAt(CPoint point);
+  // The tips' part of message pre-translation: keys and mouse buttons are relayed to the
+  // tooltip and hide the in-place tip; a move is relayed and, without a button, tracked.
+  void RelayToolTipMessage(MSG* pMsg);
+  const CPropertyGridToolTipCtrl& GetInPlaceToolTip() const { return m_IPToolTip; }
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  // ---- accessibility (property_grid_accessible.cpp) ---------------------------------------
+  // Child id 0 is the grid; any other stands for the row last reported (GetAccProp).
+  virtual HRESULT get_accChildCount(long* pcountChildren);
+  virtual HRESULT get_accChild(VARIANT varChild, IDispatch** ppdispChild);
+  virtual HRESULT get_accName(VARIANT varChild, BSTR* pszName);
+  virtual HRESULT get_accValue(VARIANT varChild, BSTR* pszValue);
+  virtual HRESULT get_accDescription(VARIANT varChild, BSTR* pszDescription);
+  virtual HRESULT get_accRole(VARIANT varChild, VARIANT* pvarRole);
+  virtual HRESULT get_accState(VARIANT varChild, VARIANT* pvarState);
+  virtual HRESULT get_accHelp(VARIANT varChild, BSTR* pszHelp);
+  virtual HRESULT get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic);
+  virtual HRESULT get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut);
+  virtual HRESULT get_accFocus(VARIANT* pvarChild);
+  virtual HRESULT get_accSelection(VARIANT* pvarChildren);
+  virtual HRESULT get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction);
+  virtual HRESULT accSelect(long flagsSelect, VARIANT varChild);
+  virtual HRESULT accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild);
+  virtual HRESULT accHitTest(long xLeft, long yTop, VARIANT* pvarChild);
+  // Makes the row the one reported and raises a focus event for it.
+  virtual void NotifyAccessibility(CPropertyGridProperty* pProp);
+  // On from construction; off, the grid leaves WM_GETOBJECT to the window system.
+  void EnableActiveAccessibility(BOOL bEnable = TRUE);
+  BOOL IsActiveAccessibility() const { return m_bActiveAccessibility; }
+  CPropertyGridProperty* GetAccProp() const { return m_pAccProp; }
+
   // ---- what rows ask of their grid --------------------------------------------------------
   CPropertyGridCtrl* GetGridCtrl() override { return this; }
   CWnd* GetGridWnd() override { return m_hWnd ? this : nullptr; }
@@ -181,6 +219,10 @@ protected:
   void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) override;
   void OnNcPaint() override;
   HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  LRESULT OnGetObject(WPARAM dwFlags, LPARAM lObjId) override;
+  // A tool of the ordinary tooltip asks for its text.
+  virtual BOOL OnNeedTipText(UINT id, NMHDR* pNMH, LRESULT* pResult);
 
   virtual void Init();
   virtual void InitHeader();
@@ -199,6 +241,16 @@ protected:
   void DrawClient(CDC& dc, const CRect& rectClient);
 
 private:
+  // What the in-place tip would show for a point on a row; an empty text shows nothing.
+  struct InPlaceTip {
+    CString strText;
+    CRect rectCell;
+    BOOL bValueTip = FALSE;
+    BOOL bRowTip = FALSE;
+  };
+  InPlaceTip ChooseInPlaceTip(CPropertyGridProperty* pProp, CPoint point);
+  // m_pAccProp while it is still one of the grid's rows, else null.
+  CPropertyGridProperty* GetAccessibleRow() const;
   void AddTerminalProps(CPropertyGridProperty* pProp, std::vector<CPropertyGridProperty*>& lstLeaves);
   int CountShownSubItems(const CPropertyGridProperty* pProp, BOOL bIncludeHidden) const;
   void SetHeaderItemWidths();
@@ -219,6 +271,7 @@ private:
   CMFCToolBar* m_pToolBar = nullptr;
   CToolTipCtrl m_ToolTip;
   CHeaderCtrl m_wndHeader;
+  CPropertyGridToolTipCtrl m_IPToolTip;
   CScrollBar m_wndScrollVert;
   BOOL m_bHeaderCtrl = TRUE;
   BOOL m_bDescriptionArea = FALSE;
@@ -256,6 +309,8 @@ private:
   // Every row the last layout gave a rectangle, top to bottom; not owned.
   std::vector<CPropertyGridProperty*> m_lstShownProps;
   CPropertyGridProperty* m_pSel = nullptr;
+  CPropertyGridProperty* m_pAccProp = nullptr;
+  BOOL m_bActiveAccessibility = TRUE;
   COLORREF m_clrBackground = static_cast<COLORREF>(-1);
   COLORREF m_clrText = static_cast<COLORREF>(-1);
   COLORREF m_clrGroupBackground = static_cast<COLORREF>(-1);
@@ -267,4 +322,5 @@ private:
   COLORREF m_clrGray = 0;
   // Set while Create runs, so that the creation's own OnCreate (not PreSubclassWindow) runs Init.
   BOOL m_bInCreate = FALSE;
+  CPropertyGridAccessibleLink m_accessible;
 };

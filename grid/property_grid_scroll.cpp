@@ -36,6 +36,7 @@ CScrollBar* CPropertyGridCtrl::GetScrollBarCtrl(int nBar) const {
 void CPropertyGridCtrl::OnVScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) {
   // Up-down controls of the in-place editors report through the same message.
   if (pScrollBar && pScrollBar->m_hWnd != m_wndScrollVert.m_hWnd) return;
+  m_IPToolTip.Hide();
   EndEditItem(TRUE);
   ScrollState state{m_nVertScrollOffset, m_nVertScrollPage, m_nVertScrollTotal, static_cast<int>(nPos)};
   if (nSBCode == SB_THUMBTRACK || nSBCode == SB_THUMBPOSITION) {

@@ -11,7 +11,10 @@ void CPropertyGridCtrl::InvalidateRow(const CPropertyGridProperty* pProp, BOOL b
 
 void CPropertyGridCtrl::SetCurSel(CPropertyGridProperty* pProp, BOOL bRedraw) {
   CPropertyGridProperty* pOldSel = m_pSel;
-  if (pProp == pOldSel) return;
+  if (pProp == pOldSel) {
+    NotifyAccessibility(m_pSel);
+    return;
+  }
   EndEditItem(TRUE);
   m_pSel = pProp;
   OnChangeSelection(pProp, pOldSel);
@@ -25,6 +28,7 @@ void CPropertyGridCtrl::SetCurSel(CPropertyGridProperty* pProp, BOOL bRedraw) {
     pProp->OnSetSelection(pOldSel);
     if (pProp->HasButton()) pProp->AdjustButtonRect();
   }
+  NotifyAccessibility(m_pSel);
   if (!bRedraw || !m_hWnd) return;
   InvalidateRow(pProp, TRUE);
   if (m_bDescriptionArea) {
