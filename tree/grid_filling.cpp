@@ -116,7 +116,8 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
 
   pData->nAttributes = nCount;
   SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
-  grid.SetDescriptionRows(kDescriptionRows);
+  // Setting the rows lays the grid out again; the group's addition below does that anyway.
+  if (grid.GetDescriptionRows() != kDescriptionRows) grid.SetDescriptionRows(kDescriptionRows);
   grid.ExpandAll(TRUE);
   grid.AddProperty(pGroup.release(), TRUE, TRUE);
 }
