@@ -21,8 +21,14 @@ int g_answer = IDYES;
 int g_recorded = 0, g_refreshes = 0;
 
 void __stdcall CaptureSent(HWND, const char* document, void*) { g_sent.push_back(document); }
-int ScriptedPrompt(const char* text) { return g_prompts.push_back(text), g_answer; }
-int CaptureReport(const char* text, const char*, unsigned) { return g_reports.push_back(text), IDOK; }
+int ScriptedPrompt(const char* text) {
+  g_prompts.push_back(text);
+  return g_answer;
+}
+int CaptureReport(const char* text, const char*, unsigned) {
+  g_reports.push_back(text);
+  return IDOK;
+}
 void CountRecord(CEditorProperty&, const Xml_ObjectData&, HTREEITEM) { ++g_recorded; }
 void CountRefresh() { ++g_refreshes; }
 

@@ -21,7 +21,10 @@ using gridtest::Attr;
 
 int g_unitReads = 0;
 std::vector<int> g_described;
-int CountingUnit() { return ++g_unitReads, 3; }
+int CountingUnit() {
+  ++g_unitReads;
+  return 3;
+}
 std::string CountingDescription(int number) {
   g_described.push_back(number);
   return "text " + std::to_string(number);
