@@ -76,6 +76,28 @@ public:
   // An accepted edit changed the row: marks it and tells the owner window.
   void OnPropertyChanged(CPropertyGridProperty* pProp) const override;
 
+  // ---- input (property_grid_input.cpp, _keys.cpp, _tracking.cpp) --------------------------
+  // Messages the grid posts itself when a spin position changed / a slider drag ended.
+  static constexpr UINT kMsgUpdateSpin = 0x465;
+  static constexpr UINT kMsgUpdateSlider = 0x466;
+  // Presses the current row's button, telling the owner when its value text changed.
+  virtual void OnClickButton(CPoint point);
+  // Copy, cut, paste and Delete keys to the open in-place window; TRUE when taken.
+  virtual BOOL ProcessClipboardAccelerators(UINT nChar);
+  // The grid's part of pre-translation: Tab navigation and the keys and clicks meant for
+  // an open editor. TRUE consumes the message.
+  BOOL PreTranslateInput(MSG* pMsg);
+  // Header track notifications and spin changes; TRUE when taken, with *pResult.
+  BOOL OnInputNotify(NMHDR* pNMH, LRESULT* pResult);
+  // The private messages above, the row query (grid_query.h) and the notifications of
+  // OnInputNotify, ahead of the typed handlers; TRUE when taken, with *pResult.
+  BOOL OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  // Column divider drag: x from the list's left edge; a negative x ends the drag line.
+  void TrackHeader(int nOffset);
+  // Description border drag: y in client pixels; INT_MIN ends the drag line.
+  void TrackDescr(int nOffset);
+  BOOL IsSkipNextTab() const { return m_bSkipNextTab; }
+
   // ---- layout -----------------------------------------------------------------------------
   void AdjustLayout() override;
   // Scroll position, scrollable rows and rows per page.
@@ -223,6 +245,21 @@ protected:
   LRESULT OnGetObject(WPARAM dwFlags, LPARAM lObjId) override;
   // A tool of the ordinary tooltip asks for its text.
   virtual BOOL OnNeedTipText(UINT id, NMHDR* pNMH, LRESULT* pResult);
+  void OnLButtonDown(UINT nFlags, CPoint point) override;
+  void OnLButtonUp(UINT nFlags, CPoint point) override;
+  void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+  void OnRButtonDown(UINT nFlags, CPoint point) override;
+  void OnMouseMove(UINT nFlags, CPoint point) override;
+  BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
+  BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
+  void OnCancelMode() override;
+  void OnSetFocus(CWnd* pOldWnd) override;
+  void OnKillFocus(CWnd* pNewWnd) override;
+  void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  UINT OnGetDlgCode() override;
+  void OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar) override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   virtual void Init();
   virtual void InitHeader();
@@ -241,6 +278,9 @@ protected:
   void DrawClient(CDC& dc, const CRect& rectClient);
 
 private:
+  // The input handlers' helpers and key table (property_grid_input.h).
+  friend struct GridInput;
+  friend struct GridKeys;
   // What the in-place tip would show for a point on a row; an empty text shows nothing.
   struct InPlaceTip {
     CString strText;
@@ -304,6 +344,7 @@ private:
   BOOL m_bGroupNameFullWidth = TRUE;
   BOOL m_bShowDragContext = TRUE;
   BOOL m_bFocused = FALSE;
+  BOOL m_bSkipNextTab = FALSE;
   std::vector<CPropertyGridProperty*> m_lstProps;
   std::vector<CPropertyGridProperty*> m_lstTerminalProps;
   // Every row the last layout gave a rectangle, top to bottom; not owned.

@@ -73,6 +73,7 @@ LRESULT CPropertyGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     DrawClient(dc, rectClient);
     return 0;
   }
+  if (LRESULT result = 0; OnInputMessage(message, wParam, lParam, &result)) return result;
   return CWnd::WindowProc(message, wParam, lParam);
 }
 

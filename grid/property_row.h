@@ -42,8 +42,6 @@ public:
   // Messages to the grid's parent frame.
   static constexpr UINT kMsgButtonClicked = 0x62B;
   static constexpr UINT kMsgValueChanged = 0x62F;
-  // Id of every in-place control a row creates.
-  static constexpr UINT kInPlaceCtrlId = 3;
 
   // A value row.
   CPropertyGridProperty(const CString& strName, const COleVariant& varValue, LPCTSTR lpszDescr = nullptr,
@@ -181,6 +179,15 @@ public:
   // Set by the grid's layout.
   void SetRect(const CRect& rect) { m_Rect = rect; }
   CWnd* GetInPlaceWnd() const { return m_pWndInPlace; }
+  CComboBox* GetComboWnd() const { return m_pWndCombo; }
+  CSpinButtonCtrl* GetSpinWnd() const { return m_pWndSpin; }
+  CSliderCtrl* GetSliderWnd() const { return m_pWndSlider; }
+  BOOL IsButtonFocused() const { return m_bButtonIsFocused; }
+  // Set by the grid's keyboard handling of a drop-down row; painting reads it.
+  void SetValueHighlighted(BOOL bHighlighted) { m_bValueIsHighlighted = bHighlighted; }
+  // The id of the in-place controls the row opens: its attribute number, so that the grid
+  // knows the editor kind a notification comes from.
+  UINT GetInPlaceCtrlId() const { return static_cast<UINT>(m_dwData); }
   const CRect& GetButtonRect() const { return m_rectButton; }
   void ClearButtonRect() { m_rectButton.SetRectEmpty(); }
   // Set by the last paint: the text did not fit its cell.

@@ -99,7 +99,7 @@ CWnd* CPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFor
   DWORD dwStyle = kInPlaceEditStyle;
   if (!m_bEnabled || !m_bAllowEdit) dwStyle |= ES_READONLY;
   CEdit* pEdit = new CEdit;
-  if (!pEdit->Create(dwStyle, rectEdit, pGrid, kInPlaceCtrlId)) {
+  if (!pEdit->Create(dwStyle, rectEdit, pGrid, GetInPlaceCtrlId())) {
     delete pEdit;
     return nullptr;
   }
@@ -111,7 +111,7 @@ CSpinButtonCtrl* CPropertyGridProperty::CreateSpinControl(CRect rectSpin) {
   CWnd* pGrid = GridWnd();
   if (!pGrid) return nullptr;
   CSpinButtonCtrl* pSpin = new CSpinButtonCtrl;
-  if (!pSpin->Create(kSpinStyle, rectSpin, pGrid, kInPlaceCtrlId)) {
+  if (!pSpin->Create(kSpinStyle, rectSpin, pGrid, GetInPlaceCtrlId())) {
     delete pSpin;
     return nullptr;
   }
@@ -124,7 +124,7 @@ CSliderCtrl* CPropertyGridProperty::CreateSliderCtrl(CRect rectSlider) {
   CWnd* pGrid = GridWnd();
   if (!pGrid) return nullptr;
   CSliderCtrl* pSlider = new CSliderCtrl;
-  if (!pSlider->Create(kSliderStyle, rectSlider, pGrid, kInPlaceCtrlId)) {
+  if (!pSlider->Create(kSliderStyle, rectSlider, pGrid, GetInPlaceCtrlId())) {
     delete pSlider;
     return nullptr;
   }
@@ -134,7 +134,7 @@ CSliderCtrl* CPropertyGridProperty::CreateSliderCtrl(CRect rectSlider) {
 CComboBox* CPropertyGridProperty::CreateCombo(CWnd* pWndParent, CRect rect) {
   rect.bottom = rect.top + kComboDropHeight;
   CComboBox* pCombo = new CComboBox;
-  if (!pWndParent || !pCombo->Create(kComboStyle, rect, pWndParent, kInPlaceCtrlId)) {
+  if (!pWndParent || !pCombo->Create(kComboStyle, rect, pWndParent, GetInPlaceCtrlId())) {
     delete pCombo;
     return nullptr;
   }
