@@ -42,7 +42,8 @@ class CEditorProperty;
 class CTreeCtrlXML;
 
 // Writes the lines of one committed change to the host's macro recorder: the editor's own
-// selection and attribute lines. Called only while a recorder is set.
+// selection and attribute lines. Called after a dynamic-update commit while the host has
+// a recorder set.
 using RecordChangeFn = void (*)(CEditorProperty& row, const Xml_ObjectData& data, HTREEITEM hItem);
 
 // What an editor adds to the shared commit of its attribute.
@@ -55,9 +56,9 @@ struct CommitExtras {
   RecordChangeFn pfnRecord = nullptr;
 };
 
-// The change document for the tree behind the grid, printed into `buffer`, which is sized
-// (array count + 1) × 65,536 bytes and zero-filled here. FALSE, with nothing to send, when
-// the grid has no tree or the text does not fit.
+// The change document of the tree, printed into `buffer`, which is sized (array count + 1)
+// × 65,536 bytes and zero-filled here. FALSE, with nothing to send, without a tree, with a
+// negative count, or when the text does not fit.
 BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer);
 
 class CEditorProperty : public CPropertyGridProperty {
