@@ -216,22 +216,17 @@ TEST_F(GridTips, OrdinaryTooltipTextFollowsTheRowsOwnTipsAndTruncation) {
     w.grid.AlwaysShowUserToolTip(c.always);
     EXPECT_EQ(w.grid.GetToolTipTextAt(c.point), c.text) << c.what;
   }
-
-  // Through the tooltip control's request, with the pointer on the row; another window's
-  // request is not the grid's to answer.
+  // The request of the grid's own tooltip (owned by the grid's window) is answered for the
+  // row under the pointer; another window's is not the grid's to answer.
   CPoint point = At(kOwnShort, kName);
   w.grid.ClientToScreen(&point);
   ASSERT_TRUE(::SetCursorPos(point.x, point.y));
-  HWND hToolTip = nullptr;
-  for (HWND h = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); h && !hToolTip;
-       h = ::FindWindowExA(nullptr, h, TOOLTIPS_CLASSA, nullptr)) {
-    if (::GetWindow(h, GW_OWNER) == w.owner.m_hWnd) hToolTip = h;
+  HWND hToolTip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+  while (hToolTip && ::GetWindow(hToolTip, GW_OWNER) != w.owner.m_hWnd) {
+    hToolTip = ::FindWindowExA(nullptr, hToolTip, TOOLTIPS_CLASSA, nullptr);
   }
-  char buffer[8] = "unset";
   for (HWND from : {w.owner.m_hWnd, hToolTip}) {
-    NMTTDISPINFOA info{};
-    info.hdr = {from, 1, TTN_NEEDTEXTA};
-    info.lpszText = buffer;
+    NMTTDISPINFOA info{{from, 1, TTN_NEEDTEXTA}, const_cast<LPSTR>("unset")};
     w.grid.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(info.lpszText, from == hToolTip ? "own name tip" : "unset");
   }
