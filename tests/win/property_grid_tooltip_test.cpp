@@ -232,6 +232,24 @@ TEST_F(GridTips, OrdinaryTooltipTextFollowsTheRowsOwnTipsAndTruncation) {
   }
 }
 
+TEST_F(GridTips, PreTranslationTracksTheTipThenGivesTheGridItsKeys) {
+  const CPoint point = At(kLongValue, kValue);
+  MSG move{w.grid.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y), 0, {0, 0}};
+  EXPECT_FALSE(w.grid.PreTranslateMessage(&move));
+  EXPECT_EQ(Tip().GetText(), kLong);
+  move.wParam = MK_LBUTTON;
+  move.lParam = MAKELPARAM(At(kShort, kValue).x, At(kShort, kValue).y);
+  w.grid.PreTranslateMessage(&move);
+  EXPECT_TRUE(Tip().IsWindowVisible()) << "not tracked while a button is held";
+
+  MSG key{w.grid.m_hWnd, WM_KEYDOWN, VK_DOWN, 0, 0, {0, 0}};
+  w.grid.PreTranslateMessage(&key);
+  EXPECT_FALSE(Tip().IsWindowVisible()) << "a key takes the tip away";
+  MSG tab{w.grid.m_hWnd, WM_KEYUP, VK_TAB, 0, 0, {0, 0}};
+  EXPECT_TRUE(w.grid.PreTranslateMessage(&tab));
+  EXPECT_NE(w.grid.GetCurSel(), nullptr) << "Tab released reaches the grid's navigation";
+}
+
 TEST(GridTipsBadInput, EmptyUnfocusedAndWindowlessGridsStayQuiet) {
   GridWindow w;
   w.Paint();
