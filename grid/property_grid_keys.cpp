@@ -11,6 +11,12 @@ constexpr int kNeighbourGap = 2;
 
 bool IsDown(int vk) { return ::GetKeyState(vk) < 0; }
 
+bool IsEditControl(const CWnd* pWnd) {
+  char szClass[16] = {};
+  return pWnd && pWnd->m_hWnd && ::GetClassNameA(pWnd->m_hWnd, szClass, sizeof szClass) > 0 &&
+         lstrcmpiA(szClass, "Edit") == 0;
+}
+
 using Grid = CPropertyGridCtrl;
 
 }  // namespace
@@ -110,7 +116,10 @@ struct GridKeys : GridInput {
     CPropertyGridProperty* pSel = g.m_pSel;
     if (!pSel || !pSel->IsEnabled()) return true;
     if (!g.EditItem(pSel)) return false;
-    if (g.m_pSel == pSel && (pSel->GetFlags() & AFX_PROP_HAS_BUTTON)) g.OnClickButton(CPoint(-1, -1));
+    if (g.m_pSel != pSel) return true;
+    // Opened from the keyboard, the value is selected whole, so typing replaces it.
+    if (CWnd* pInPlace = pSel->GetInPlaceWnd(); IsEditControl(pInPlace)) pInPlace->SendMessage(EM_SETSEL, 0, -1);
+    if (pSel->GetFlags() & AFX_PROP_HAS_BUTTON) g.OnClickButton(CPoint(-1, -1));
     return true;
   }
 };

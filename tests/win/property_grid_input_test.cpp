@@ -387,7 +387,7 @@ TEST(PropertyGridEditing, ReturnAcceptsEscapeCancelsARefusedValueKeepsTheEditorO
     ASSERT_TRUE(pRow->IsInPlaceEditing());
     CWnd* pEdit = pRow->GetInPlaceWnd();
     EXPECT_EQ(::GetFocus(), pEdit->m_hWnd);
-    Type(pEdit, c.typed);
+    for (const char* t = c.typed; *t; ++t) pEdit->SendMessage(WM_CHAR, static_cast<unsigned char>(*t), 1);
     for (int i = 0; i < c.nPresses; ++i) Deliver(grid, ::GetFocus(), WM_KEYDOWN, c.vk);
     EXPECT_EQ(pRow->FormatProperty().str(), c.expectValue);
     EXPECT_EQ(pRow->IsInPlaceEditing(), c.bExpectOpen);
