@@ -157,7 +157,8 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
   row NAME             click the grid row with that name
   click X Y | dblclick X Y | rclick X Y    mouse at dialog client coordinates
   key NAME             Return Escape Tab Up Down Left Right Home End PageUp
-                       PageDown F4 Space Delete Back
+                       PageDown F4 Space Delete Back, each also after Ctrl+,
+                       Shift+ or Alt+ (held while the key is pressed)
   type TEXT            type the characters of TEXT
   button OK|Cancel|Apply|Help
   answer yes|no|ok|cancel   answer the next message box

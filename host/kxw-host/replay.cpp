@@ -1,7 +1,9 @@
 #include "host/kxw-host/replay.h"
 
 #include <cstdio>
+#include <cstring>
 
+#include "host/kxw-host/grid_rows.h"
 #include "host/kxw-host/snapshot.h"
 #include "host/kxw-host/window_input.h"
 
@@ -69,6 +71,11 @@ void ScriptPlayer::Tick() {
   // A command that runs a nested loop (a message box, a menu) must not be re-entered.
   if (busy_ || ended_) return;
   busy_ = true;
+  // The keys posted by the last tick have been handled: let their modifiers go.
+  if (modifiersHeld_) {
+    SetKeyboardState(savedKeys_);
+    modifiersHeld_ = false;
+  }
   if (HWND box = FindMessageBox()) {
     HandleMessageBox(box);
   } else {
@@ -188,8 +195,7 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
     case CommandKind::kRow:
     case CommandKind::kSet:
     case CommandKind::kDumpGrid:
-      // Rows are read and edited through the grid's own interface, which is not built yet.
-      return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+      return RunGridCommand(dialog, command);
     case CommandKind::kClick:
       PostMouse(dialog, point, MouseAction::kClick);
       return outcome;
@@ -200,7 +206,7 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       PostMouse(dialog, point, MouseAction::kRightClick);
       return outcome;
     case CommandKind::kKey:
-      PostKey(FocusOr(dialog), static_cast<UINT>(command.code));
+      PressKey(FocusOr(dialog), command.code);
       return outcome;
     case CommandKind::kType:
       PostText(FocusOr(dialog), command.text);
@@ -266,6 +272,62 @@ ScriptPlayer::Outcome ScriptPlayer::DumpTree(HWND dialog) {
   }
   std::fflush(stdout);
   return outcome;
+}
+
+void ScriptPlayer::PressKey(HWND target, int code) {
+  static const struct {
+    int flag;
+    int virtualKey;
+  } kHeld[] = {{kKeyCtrl, VK_CONTROL}, {kKeyShift, VK_SHIFT}, {kKeyAlt, VK_MENU}};
+  if ((code & ~kKeyCodeMask) != 0) {
+    // Posted keys change no keyboard state; the thread's state says which modifiers are
+    // down while the browser handles the key, until the next tick.
+    GetKeyboardState(savedKeys_);
+    BYTE state[256];
+    std::memcpy(state, savedKeys_, sizeof state);
+    for (const auto& held : kHeld) {
+      if (code & held.flag) state[held.virtualKey] |= 0x80;
+    }
+    SetKeyboardState(state);
+    modifiersHeld_ = true;
+  }
+  PostKey(target, static_cast<UINT>(code & kKeyCodeMask), (code & kKeyAlt) != 0);
+}
+
+ScriptPlayer::Outcome ScriptPlayer::RunGridCommand(HWND dialog, const ScriptCommand& command) {
+  HWND grid = FindGrid(dialog, kGridId);
+  if (grid == nullptr) return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+  if (command.kind == CommandKind::kDumpGrid) {
+    for (const GridRow& row : ReadGridRows(grid)) {
+      std::printf("%d\t%s\t%s\n", row.depth, row.name.c_str(), row.value.c_str());
+    }
+    std::fflush(stdout);
+    return {Step::kDone, 0, {}};
+  }
+  const std::string& name = command.kind == CommandKind::kSet ? command.rowName : command.text;
+  if (setEditing_) {
+    // `set`, second step: the click has opened the row's editor; replace its text and accept.
+    HWND edit = FocusedGridEdit(grid);
+    if (edit == nullptr) {
+      return {Step::kRetry, kStatusNotFound, "the grid row \"" + name + "\" opened no in-place editor"};
+    }
+    setEditing_ = false;
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    PostText(edit, command.text);
+    PostKey(edit, VK_RETURN);
+    return {Step::kDone, 0, {}};
+  }
+  GridRow row;
+  if (!FindGridRow(grid, name, row)) {
+    return {Step::kFail, kStatusNotFound, "no grid row named \"" + name + "\""};
+  }
+  if (command.kind == CommandKind::kRow) {
+    PostMouse(dialog, NamePoint(grid, dialog, row), MouseAction::kClick);
+    return {Step::kDone, 0, {}};
+  }
+  PostMouse(dialog, ValuePoint(grid, dialog, row), MouseAction::kClick);
+  setEditing_ = true;
+  return {Step::kRetry, kStatusNotFound, "the grid row \"" + name + "\" opened no in-place editor"};
 }
 
 void ScriptPlayer::Fail(const ScriptCommand* command, int status, const std::string& problem) {

@@ -61,6 +61,10 @@ class ScriptPlayer {
   Outcome ChooseMenu(const ScriptCommand& command);
   Outcome Snapshot(const std::string& path);
   Outcome DumpTree(HWND dialog);
+  // `row`, `set` and `dump-grid` on the browser's grid.
+  Outcome RunGridCommand(HWND dialog, const ScriptCommand& command);
+  // Posts a key of a `key` command, holding its modifiers.
+  void PressKey(HWND target, int code);
   [[noreturn]] void Fail(const ScriptCommand* command, int status, const std::string& problem);
 
   static ScriptPlayer* current_;
@@ -76,6 +80,11 @@ class ScriptPlayer {
   bool dialogSeen_ = false;
   bool ended_ = false;
   bool endSnapshotTaken_ = false;
+  // A `set` has clicked its row and waits for the row's editor.
+  bool setEditing_ = false;
+  // Modifiers of the last `key`, held until the next tick, and the state before them.
+  bool modifiersHeld_ = false;
+  BYTE savedKeys_[256] = {};
   std::deque<Answer> answers_;
 };
 

@@ -56,6 +56,9 @@ constexpr NamedCode kKeys[] = {
     {"Space", 0x20},  {"Delete", 0x2E}, {"Back", 0x08},
 };
 
+// Modifiers written before a key name: "Ctrl+Right", "Shift+Tab", "Alt+Down".
+constexpr NamedCode kModifiers[] = {{"Ctrl", kKeyCtrl}, {"Shift", kKeyShift}, {"Alt", kKeyAlt}};
+
 // Dialog button ids of the browser: IDOK, IDCANCEL, Apply, Help.
 constexpr NamedCode kButtons[] = {{"OK", 1}, {"Cancel", 2}, {"Apply", 4}, {"Help", 9}};
 
@@ -165,6 +168,22 @@ bool ReadName(std::string_view rest, const NamedCode (&table)[N], const char* wh
   return false;
 }
 
+// A key name with any modifiers before it, each followed by '+'.
+bool ReadKey(std::string_view rest, int& code, std::string& problem) {
+  std::string_view line = Trim(rest);
+  int modifiers = 0;
+  for (size_t plus = line.find('+'); plus != std::string_view::npos && plus + 1 < line.size();
+       plus = line.find('+')) {
+    int modifier = 0;
+    if (!ReadName(line.substr(0, plus), kModifiers, "key modifier", modifier, problem)) return false;
+    modifiers |= modifier;
+    line.remove_prefix(plus + 1);
+  }
+  if (!ReadName(line, kKeys, "key", code, problem)) return false;
+  code |= modifiers;
+  return true;
+}
+
 bool EndsWithPng(const std::string& name) {
   return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".png") == 0;
 }
@@ -198,7 +217,7 @@ bool ReadArguments(Shape shape, std::string_view rest, ScriptCommand& cmd,
       }
       return true;
     case Shape::kKeyName:
-      return ReadName(rest, kKeys, "key", cmd.code, problem);
+      return ReadKey(rest, cmd.code, problem);
     case Shape::kButtonName:
       return ReadName(rest, kButtons, "button", cmd.code, problem);
     case Shape::kAnswerName:

@@ -31,8 +31,14 @@ struct ScriptCommand {
   std::string text;     // LABEL, NAME, TEXT or FILE
   std::string rowName;  // the row of `set`
   int x = 0, y = 0;     // dialog client coordinates of the clicks
-  int code = 0;         // virtual-key code, button or answer id, menu command id
+  int code = 0;         // virtual-key code (with kKeyCtrl... held), button or answer id, menu command id
 };
+
+// Modifier keys held with the key of a `key` command, or-ed into its code.
+constexpr int kKeyCtrl = 0x10000;
+constexpr int kKeyShift = 0x20000;
+constexpr int kKeyAlt = 0x40000;
+constexpr int kKeyCodeMask = 0xFFFF;
 
 // Parses a whole script. On success fills `commands` and returns true; otherwise leaves
 // `commands` empty and sets `error` to "line N: problem: text of the line".

@@ -136,9 +136,11 @@ void PostMouse(HWND window, POINT point, MouseAction action) {
   }
 }
 
-void PostKey(HWND target, UINT virtualKey) {
-  PostMessageA(target, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
-  PostMessageA(target, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+void PostKey(HWND target, UINT virtualKey, bool alt) {
+  // Bit 29 of a system key message: Alt is held.
+  const LPARAM context = alt ? static_cast<LPARAM>(1u << 29) : 0;
+  PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, KeyData(virtualKey, false) | context);
+  PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, KeyData(virtualKey, true) | context);
 }
 
 void PostText(HWND target, const std::string& text) {

@@ -26,8 +26,8 @@ HWND FindOpenMenu();
 // Mouse input at `point` in the client coordinates of `window`, delivered to the
 // visible, enabled child window under it (or `window` itself).
 void PostMouse(HWND window, POINT point, MouseAction action);
-// A key press and release for `virtualKey`, to `target`.
-void PostKey(HWND target, UINT virtualKey);
+// A key press and release for `virtualKey`, to `target`; with `alt`, as system keys.
+void PostKey(HWND target, UINT virtualKey, bool alt = false);
 // The characters of `text`, as the keyboard delivers them, to `target`.
 void PostText(HWND target, const std::string& text);
 // Presses a push button as a click does.
