@@ -165,7 +165,9 @@ TEST_F(GridTips, InPlaceTipShowsWhatDoesNotFitAndTheRichTextValueAlways) {
     EXPECT_EQ(Tip().GetText(), c.text) << c.what;
     EXPECT_EQ(Tip().IsWindowVisible(), *c.text != '\0') << c.what;
     EXPECT_EQ(::GetCapture() == w.grid.m_hWnd, *c.text != '\0') << c.what << ": the grid watches the pointer leave";
-    if (*c.text) EXPECT_EQ(TipRect().TopLeft(), CPoint(c.cellLeft, w.grid.HitTest(c.point)->GetRect().top)) << c.what;
+    if (*c.text) {
+      EXPECT_EQ(TipRect().TopLeft(), CPoint(c.cellLeft, w.grid.HitTest(c.point)->GetRect().top)) << c.what;
+    }
   }
   // A point inside the shown tip changes nothing, whatever lies below it.
   Track(At(kLongValue, kValue));
@@ -226,7 +228,9 @@ TEST_F(GridTips, OrdinaryTooltipTextFollowsTheRowsOwnTipsAndTruncation) {
     hToolTip = ::FindWindowExA(nullptr, hToolTip, TOOLTIPS_CLASSA, nullptr);
   }
   for (HWND from : {w.owner.m_hWnd, hToolTip}) {
-    NMTTDISPINFOA info{{from, 1, TTN_NEEDTEXTA}, const_cast<LPSTR>("unset")};
+    NMTTDISPINFOA info{};
+    info.hdr = {from, 1, TTN_NEEDTEXTA};
+    info.lpszText = const_cast<LPSTR>("unset");
     w.grid.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(info.lpszText, from == hToolTip ? "own name tip" : "unset");
   }
