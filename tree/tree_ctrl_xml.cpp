@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tree/direct_tree_view.h"
 #include "tree/path_split.h"
 #include "tree/profile.h"
 #include "tree/xml_document.h"
@@ -32,75 +33,15 @@ TiXmlElement* FirstObject(TiXmlNode* pParent) {
   return pParent ? pParent->FirstChildElement("Object") : nullptr;
 }
 
-// The tree view's own window procedure, called without the subclass chain. Loading and
-// walking send a few messages per item, none of which the framework layer handles, and
-// under Wine each message through a SetWindowSubclass chain costs tens of microseconds:
-// seconds for a large page instead of milliseconds.
-class TreeView {
-public:
-  explicit TreeView(HWND hWnd)
-      : m_hWnd(hWnd), m_proc(hWnd ? reinterpret_cast<WNDPROC>(::GetClassLongPtrA(hWnd, GCLP_WNDPROC)) : nullptr) {}
-
-  HTREEITEM Navigate(HTREEITEM hItem, UINT nCode) const {
-    return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
-  }
-  HTREEITEM Root() const { return Navigate(nullptr, TVGN_ROOT); }
-  HTREEITEM Child(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_CHILD) : nullptr; }
-  HTREEITEM Parent(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_PARENT) : nullptr; }
-
-  // The next sibling of the item or of its nearest ancestor that has one.
-  HTREEITEM NextOutside(HTREEITEM hItem) const {
-    for (HTREEITEM up = hItem; up; up = Parent(up)) {
-      if (HTREEITEM next = Navigate(up, TVGN_NEXT)) return next;
-    }
-    return nullptr;
-  }
-  HTREEITEM NextInOrder(HTREEITEM hItem) const {
-    if (!hItem) return nullptr;
-    HTREEITEM child = Child(hItem);
-    return child ? child : NextOutside(hItem);
-  }
-
-  HTREEITEM Insert(const char* pszText, LPARAM lParam, HTREEITEM hParent) const {
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = hParent ? hParent : TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(pszText);
-    insert.item.lParam = lParam;
-    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-  }
-  Xml_ObjectData* Record(HTREEITEM hItem) const {
-    TVITEMA item{};
-    item.mask = TVIF_PARAM;
-    item.hItem = hItem;
-    return hItem && Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))
-               ? reinterpret_cast<Xml_ObjectData*>(item.lParam)
-               : nullptr;
-  }
-  void SetRecord(HTREEITEM hItem, Xml_ObjectData* pRecord) const {
-    TVITEMA item{};
-    item.mask = TVIF_PARAM;
-    item.hItem = hItem;
-    item.lParam = reinterpret_cast<LPARAM>(pRecord);
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
-
-private:
-  LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return m_proc ? ::CallWindowProcA(m_proc, m_hWnd, message, wParam, lParam) : 0;
-  }
-
-  HWND m_hWnd;
-  WNDPROC m_proc;
-};
-
-// One object's item, labelled, with its record attached; null when the control refuses it.
-HTREEITEM InsertObject(const TreeView& view, TiXmlElement* pObject, HTREEITEM hParent) {
+// One object's item, labelled, with its record attached and entered in the index; null
+// when the control refuses it.
+HTREEITEM InsertObject(const npb::DirectTreeView& view, npb::TreeOrderIndex& order, TiXmlElement* pObject,
+                       HTREEITEM hParent) {
   npb::ClearStyleMarks(*pObject);
   auto record = std::make_unique<Xml_ObjectData>(npb::MakeObjectData(pObject));
   HTREEITEM item = view.Insert(npb::ObjectLabel(*record), reinterpret_cast<LPARAM>(record.get()), hParent);
-  if (item) record.release();
+  if (!item) return nullptr;
+  if (!order.Insert(item, hParent, record.release())) order.Invalidate();
   return item;
 }
 
@@ -160,9 +101,10 @@ void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned n
     TiXmlElement* next;
     HTREEITEM parent;
   };
-  const TreeView view(m_hWnd);
+  const npb::DirectTreeView view(m_hWnd);
+  npb::TreeOrderIndex& order = TreeOrder();
   auto insert = [&](TiXmlElement* object, HTREEITEM parent) {
-    HTREEITEM item = InsertObject(view, object, parent);
+    HTREEITEM item = InsertObject(view, order, object, parent);
     // Every match overrides the one before: the last in document order wins.
     if (item && npb::MatchesSelectKey(*object, nSelectHandle, pszSelectName)) m_hItemToSelect = item;
     return item;
@@ -183,28 +125,14 @@ void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned n
   }
 }
 
-HTREEITEM CTreeCtrlXML::GetNextItem(HTREEITEM hItem) const { return TreeView(m_hWnd).NextInOrder(hItem); }
-
-HTREEITEM CTreeCtrlXML::GetNextSibItem(HTREEITEM hItem) const {
-  const TreeView view(m_hWnd);
-  return view.Child(hItem) ? view.NextOutside(hItem) : nullptr;
-}
-
-int CTreeCtrlXML::GetIndentLevel(HTREEITEM hItem) const {
-  const TreeView view(m_hWnd);
-  int level = 0;
-  for (HTREEITEM up = view.Parent(hItem); up; up = view.Parent(up)) ++level;
-  return level;
-}
-
-Xml_ObjectData* CTreeCtrlXML::GetObjectData(HTREEITEM hItem) const { return TreeView(m_hWnd).Record(hItem); }
-
 int CTreeCtrlXML::FreeItemData() {
-  const TreeView view(m_hWnd);
+  const npb::DirectTreeView view(m_hWnd);
+  npb::TreeOrderIndex& order = WholeTreeOrder();
   int freed = 0;
-  for (HTREEITEM item = view.Root(); item; item = view.NextInOrder(item)) {
-    if (Xml_ObjectData* record = view.Record(item)) {
-      view.SetRecord(item, nullptr);
+  for (const npb::TreeOrderIndex::Entry& entry : order.Entries()) {
+    if (Xml_ObjectData* record = entry.record) {
+      view.SetRecord(entry.item, nullptr);
+      order.SetRecord(entry.item, nullptr);
       delete record;
       ++freed;
     }
@@ -213,9 +141,8 @@ int CTreeCtrlXML::FreeItemData() {
 }
 
 void CTreeCtrlXML::DetachRecords() {
-  const TreeView view(m_hWnd);
-  for (HTREEITEM item = view.Root(); item; item = view.NextInOrder(item)) {
-    if (Xml_ObjectData* record = view.Record(item)) record->pNode = nullptr;
+  for (const npb::TreeOrderIndex::Entry& entry : TreeOrder().Entries()) {
+    if (entry.record) entry.record->pNode = nullptr;
   }
 }
 
@@ -243,6 +170,8 @@ void CTreeCtrlXML::OnDestroy() {
   // The dialog frees the records before its children go; this catches any other owner.
   FreeItemData();
   CTreeCtrl::OnDestroy();
+  // The control has dropped its items; a new window starts from a fresh walk.
+  m_order.Invalidate();
 }
 
 void CTreeCtrlXML::InitProfileSystem() { npb::InitProfilePath(); }

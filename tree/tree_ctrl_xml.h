@@ -10,6 +10,7 @@
 #include "browser/export.h"
 #include "framework/tree_ctrl.h"
 #include "tree/object_data.h"
+#include "tree/tree_order_index.h"
 
 class CPropertyGridCtrl;
 
@@ -25,7 +26,13 @@ public:
   // Whether the text would load; reads it into a scratch document, the tree is untouched.
   bool IsValidXML(char* pszXml);
 
-  // Depth-first, parents before children: the order the save writes objects in.
+  // Depth-first, parents before children: the order the save writes objects in. The four
+  // navigation calls answer from an index of the items kept beside the control, so a walk
+  // costs no window messages. The index follows every insertion, deletion and data change
+  // sent to the window or made by this class. Of messages given to the control's class
+  // procedure directly it sees deletions only through TVN_DELETEITEM reflected by a
+  // framework parent, and count changes only when the save or FreeItemData walks every
+  // item; a data change, or an insertion balanced by a deletion, goes unseen.
   using CTreeCtrl::GetNextItem;
   HTREEITEM GetNextItem(HTREEITEM hItem) const;
   // The first item after the item's subtree; null for an item without children.
@@ -82,16 +89,28 @@ protected:
   static void SplitPath(const char* pszPath, char* pszDrive, char* pszDir, char* pszFileName, char* pszExt);
 
   void OnDestroy() override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  void PreSubclassWindow() override;
 
 private:
   // Reading a new document leaves the old elements behind; records still pointing there
   // are cut loose first.
   void DetachRecords();
   HWND GridWindow() const;
+  // The item index, first rebuilt by one walk of the control when it is stale.
+  npb::TreeOrderIndex& TreeOrder() const;
+  // The same for a walk of every item, also checked against the control's item count.
+  npb::TreeOrderIndex& WholeTreeOrder() const;
+  // Follows an insertion the control has just made (null when it refused).
+  template <typename InsertStruct>
+  void TrackInsert(const InsertStruct* pInsert, HTREEITEM hNew);
 
   TiXmlNode* m_pXml;
   TiXmlDocument m_XmlDoc;
   CPropertyGridCtrl* m_pPGCtrl;
   HTREEITEM m_hItemToSelect;
   HTREEITEM m_hItemToDelete;
+  mutable npb::TreeOrderIndex m_order;
+  int m_nDeletesTracked = 0;  // TVM_DELETEITEM calls under way through WindowProc
 };

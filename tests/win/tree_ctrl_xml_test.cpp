@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "framework/window_class.h"
 #include "tree/tree_ctrl_xml.h"
 
 namespace {
@@ -239,6 +241,187 @@ TEST_F(TreeCtrlXmlTest, EveryRecordIsFreedOnceAndAReloadCutsOldRecordsLoose) {
   EXPECT_EQ(tree_.FreeItemData(), 8);
   for (HTREEITEM item : ItemsInOrder()) EXPECT_EQ(tree_.GetItemData(item), 0u);
   EXPECT_EQ(tree_.FreeItemData(), 0);
+}
+
+// What the control itself holds, read with messages to its class procedure: one row per
+// item in tree order with its level, record and the item after its subtree (children only).
+struct ControlItem {
+  HTREEITEM item;
+  int level;
+  Xml_ObjectData* record;
+  HTREEITEM nextSib;
+};
+
+LRESULT ToControl(HWND tree, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(tree, GCLP_WNDPROC));
+  return CallWindowProcA(proc, tree, message, wParam, lParam);
+}
+
+HTREEITEM Navigate(HWND tree, HTREEITEM item, UINT code) {
+  return reinterpret_cast<HTREEITEM>(ToControl(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+std::vector<ControlItem> ControlWalk(HWND tree) {
+  std::vector<ControlItem> rows;
+  std::vector<std::size_t> open;  // rows of the open ancestors
+  auto visit = [&](auto& self, HTREEITEM first, int level) -> void {
+    for (HTREEITEM item = first; item; item = Navigate(tree, item, TVGN_NEXT)) {
+      TVITEMA data{};
+      data.mask = TVIF_PARAM;
+      data.hItem = item;
+      ToControl(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+      rows.push_back({item, level, reinterpret_cast<Xml_ObjectData*>(data.lParam), nullptr});
+      const std::size_t row = rows.size() - 1;
+      HTREEITEM child = Navigate(tree, item, TVGN_CHILD);
+      if (child) self(self, child, level + 1);
+      if (child) open.push_back(row);
+    }
+  };
+  visit(visit, Navigate(tree, nullptr, TVGN_ROOT), 0);
+  for (std::size_t row : open) {
+    std::size_t after = row + 1;
+    while (after < rows.size() && rows[after].level > rows[row].level) ++after;
+    rows[row].nextSib = after < rows.size() ? rows[after].item : nullptr;
+  }
+  return rows;
+}
+
+// The class's navigation against the control's own answers, item by item.
+void ExpectNavigationMatchesControl(const CTreeCtrlXML& tree) {
+  const std::vector<ControlItem> rows = ControlWalk(tree.m_hWnd);
+  HTREEITEM item = tree.GetRootItem();
+  for (std::size_t i = 0; i < rows.size(); ++i, item = tree.GetNextItem(item)) {
+    ASSERT_EQ(item, rows[i].item) << "item " << i;
+    EXPECT_EQ(tree.GetIndentLevel(item), rows[i].level) << "item " << i;
+    EXPECT_EQ(tree.GetObjectData(item), rows[i].record) << "item " << i;
+    EXPECT_EQ(tree.GetNextSibItem(item), rows[i].nextSib) << "item " << i;
+  }
+  EXPECT_EQ(item, nullptr) << "the class walks past the control's last item";
+}
+
+// The tree under a framework window, which hands the tree's notifications back to it.
+class TreeOrderTrackingTest : public testing::Test {
+public:  // the change table below reaches in from lambdas
+  void SetUp() override {
+    ASSERT_TRUE(parent_.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 300, 400), nullptr, 0));
+    ASSERT_TRUE(tree_.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 300, 400),
+                             &parent_, 1001));
+  }
+  void TearDown() override {
+    tree_.FreeItemData();
+    tree_.DestroyWindow();
+    parent_.DestroyWindow();
+  }
+  bool Load(std::string text) { return tree_.LoadXMLFromString(text.data(), 0, nullptr); }
+  // The item with the given label.
+  HTREEITEM Named(const char* label) {
+    for (const ControlItem& row : ControlWalk(tree_.m_hWnd)) {
+      if (tree_.GetItemText(row.item) == CString(label)) return row.item;
+    }
+    ADD_FAILURE() << "no item " << label;
+    return nullptr;
+  }
+  HTREEITEM RawInsert(const char* label, HTREEITEM parent, HTREEITEM after, Xml_ObjectData* record) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(label);
+    insert.item.lParam = reinterpret_cast<LPARAM>(record);
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree_.m_hWnd, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  }
+
+  CWnd parent_;
+  CTreeCtrlXML tree_;
+  // The record of items the tests insert themselves; with an element, so the save goes on.
+  TiXmlElement extraNode_{"Object"};
+  Xml_ObjectData extra_{.pNode = &extraNode_};
+};
+
+// o0..o8: o0 { o1 { o2 o3 } o4 } o5 { o6 } o7 { o8 }
+const std::vector<int> kShape = {0, 1, 2, 2, 1, 0, 1, 0, 1};
+
+TEST_F(TreeOrderTrackingTest, NavigationFollowsChangesMadeAroundTheClass) {
+  struct Case {
+    const char* what;
+    void (*change)(TreeOrderTrackingTest& t);
+  } const cases[] = {
+      {"DeleteItem of a subtree in the middle", [](TreeOrderTrackingTest& t) {
+         delete t.tree_.GetObjectData(t.Named("o2"));  // the test frees what it deletes
+         delete t.tree_.GetObjectData(t.Named("o3"));
+         delete t.tree_.GetObjectData(t.Named("o1"));
+         t.tree_.DeleteItem(t.Named("o1"));
+       }},
+      {"DeleteItem of the last item", [](TreeOrderTrackingTest& t) {
+         delete t.tree_.GetObjectData(t.Named("o8"));
+         t.tree_.DeleteItem(t.Named("o8"));
+       }},
+      {"raw insertion last under an early item",
+       [](TreeOrderTrackingTest& t) { t.RawInsert("x", t.Named("o1"), TVI_LAST, &t.extra_); }},
+      {"raw insertion last at the top level",
+       [](TreeOrderTrackingTest& t) { t.RawInsert("x", TVI_ROOT, TVI_LAST, &t.extra_); }},
+      {"raw insertion first under an item",
+       [](TreeOrderTrackingTest& t) { t.RawInsert("x", t.Named("o5"), TVI_FIRST, &t.extra_); }},
+      {"raw insertion after a sibling",
+       [](TreeOrderTrackingTest& t) { t.RawInsert("x", t.Named("o1"), t.Named("o2"), &t.extra_); }},
+      {"children sorted into another order", [](TreeOrderTrackingTest& t) {
+         t.RawInsert("a", t.Named("o1"), TVI_LAST, &t.extra_);
+         SendMessageA(t.tree_.m_hWnd, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(t.Named("o1")));
+       }},
+      {"record replaced with SetItemData", [](TreeOrderTrackingTest& t) {
+         HTREEITEM item = t.Named("o6");
+         delete t.tree_.GetObjectData(item);
+         t.tree_.SetItemData(item, reinterpret_cast<DWORD_PTR>(&t.extra_));
+       }},
+      {"subtree deleted through the class procedure, heard from the parent", [](TreeOrderTrackingTest& t) {
+         HTREEITEM item = t.Named("o5");
+         delete t.tree_.GetObjectData(t.Named("o6"));
+         delete t.tree_.GetObjectData(item);
+         ToControl(t.tree_.m_hWnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+       }},
+      {"everything deleted, then loaded again", [](TreeOrderTrackingTest& t) {
+         t.tree_.FreeItemData();
+         t.tree_.DeleteAllItems();
+         ASSERT_TRUE(t.Load(NestedPage({0, 1, 0})));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    tree_.FreeItemData();
+    tree_.DeleteAllItems();
+    ASSERT_TRUE(Load(NestedPage(kShape)));
+    ASSERT_NO_FATAL_FAILURE(ExpectNavigationMatchesControl(tree_));
+    c.change(*this);
+    ASSERT_NO_FATAL_FAILURE(ExpectNavigationMatchesControl(tree_));
+    // The save walks the same index: one "Object" per item the control still has.
+    std::vector<char> buffer(1 << 16);
+    ASSERT_TRUE(tree_.SaveXMLToString(buffer.data(), buffer.size()));
+    std::size_t objects = 0;
+    for (const char* at = buffer.data(); (at = std::strstr(at, "<Object")) != nullptr; ++at) objects += at[7] != 'L';
+    EXPECT_EQ(objects, ControlWalk(tree_.m_hWnd).size());
+    for (const ControlItem& row : ControlWalk(tree_.m_hWnd)) {
+      if (row.record == &extra_) tree_.SetItemData(row.item, 0);  // not the tree's to free
+    }
+  }
+}
+
+// An index walked again from the control (here after a sort that changes nothing) gives
+// the same answers as the one built while loading, on trees deep and wide.
+TEST_F(TreeOrderTrackingTest, RebuiltIndexEqualsTheControlOnDeepAndWideTrees) {
+  std::vector<int> deep;
+  for (int i = 0; i < 2000; ++i) deep.push_back(i);
+  for (int level : {1000, 2, 0, 1}) deep.push_back(level);
+  std::vector<int> wide;
+  for (int i = 0; i < 2000; ++i) wide.push_back(i % 5 == 4 ? 1 : 0);
+  for (const std::vector<int>* levels : {&deep, &wide}) {
+    tree_.FreeItemData();
+    tree_.DeleteAllItems();
+    ASSERT_TRUE(Load(NestedPage(*levels)));
+    HTREEITEM leaf = tree_.GetRootItem();
+    while (tree_.GetChildItem(leaf)) leaf = tree_.GetChildItem(leaf);
+    SendMessageA(tree_.m_hWnd, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(leaf));
+    ASSERT_NO_FATAL_FAILURE(ExpectNavigationMatchesControl(tree_));
+  }
 }
 
 }  // namespace
