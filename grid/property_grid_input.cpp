@@ -249,6 +249,8 @@ void CPropertyGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
   ClickArea nArea = ClickName;
   CPropertyGridProperty* pHit = HitTest(point, &nArea);
   const BOOL bSelChanged = pHit != m_pSel;
+  // A refused value keeps its editor, and its row stays current.
+  if (bSelChanged && !EndEditItem(TRUE)) return;
   SetCurSel(pHit, TRUE);
   if (!pHit || m_pSel != pHit) return;
   if (pHit->GetRect().Height() < m_rectList.Height()) EnsureVisible(pHit);
@@ -337,6 +339,7 @@ void CPropertyGridCtrl::OnRButtonDown(UINT nFlags, CPoint point) {
   ClickArea nArea = ClickName;
   CPropertyGridProperty* pHit = HitTest(point, &nArea);
   const BOOL bSelChanged = pHit != m_pSel;
+  if (bSelChanged && !EndEditItem(TRUE)) return;
   SetCurSel(pHit, TRUE);
   if (!pHit || m_pSel != pHit) return;
   EnsureVisible(pHit);

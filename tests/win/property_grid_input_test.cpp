@@ -395,6 +395,9 @@ TEST(PropertyGridEditing, ReturnAcceptsEscapeCancelsARefusedValueKeepsTheEditorO
     EXPECT_EQ(gg.w.owner.changes.size(), c.expectChanges);
     if (c.bExpectOpen) {
       EXPECT_EQ(EditText(pRow), c.typed) << "the refused text stays for correcting";
+      Mouse(grid, WM_LBUTTONDOWN, gg.Centre(0, 100), MK_LBUTTON);
+      EXPECT_EQ(grid.GetCurSel(), pRow) << "a click elsewhere cannot leave a refused value";
+      EXPECT_TRUE(pRow->IsInPlaceEditing());
       Deliver(grid, ::GetFocus(), WM_KEYDOWN, VK_ESCAPE);
       EXPECT_FALSE(pRow->IsInPlaceEditing());
       EXPECT_EQ(pRow->FormatProperty().str(), c.expectValue);
