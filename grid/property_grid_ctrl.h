@@ -76,7 +76,7 @@ public:
   // An accepted edit changed the row: marks it and tells the owner window.
   void OnPropertyChanged(CPropertyGridProperty* pProp) const override;
 
-  // ---- input (property_grid_input.cpp, _keys.cpp, _tracking.cpp) --------------------------
+  // ---- input (property_grid_input.cpp, _keys, _tab, _notify, _tracking) ------------------
   // Messages the grid posts itself when a spin position changed / a slider drag ended.
   static constexpr UINT kMsgUpdateSpin = 0x465;
   static constexpr UINT kMsgUpdateSlider = 0x466;

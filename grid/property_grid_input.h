@@ -39,7 +39,7 @@ struct GridInput {
   // Where the grid's keyboard focus goes when it leaves the grid and its editors.
   static void LoseFocus(CPropertyGridCtrl& g, CWnd* pNewWnd);
 
-  // Tab navigation (property_grid_input.cpp): the last top-level row, the list Tab walks,
+  // Tab navigation (property_grid_tab.cpp): the last top-level row, the list Tab walks,
   // and the row Tab starts from.
   static CPropertyGridProperty* LastTopRow(const CPropertyGridCtrl& g);
   static std::vector<CPropertyGridProperty*> TabList(const CPropertyGridCtrl& g);
@@ -49,7 +49,8 @@ struct GridInput {
   // The key table (property_grid_keys.cpp); false lets the default handling have the key.
   static bool HandleKey(CPropertyGridCtrl& g, UINT nChar);
 
-  // Notifications of the in-place controls.
+  // Notifications of the in-place controls (property_grid_notify.cpp; the focus ones in
+  // property_grid_input.cpp).
   static void OnEditKillFocus(CPropertyGridCtrl& g);
   static void OnComboKillFocus(CPropertyGridCtrl& g);
   static void OnSelectCombo(CPropertyGridCtrl& g);
