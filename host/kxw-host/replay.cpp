@@ -208,9 +208,17 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
     case CommandKind::kKey:
       PressKey(FocusOr(dialog), command.code);
       return outcome;
-    case CommandKind::kType:
-      PostText(FocusOr(dialog), command.text);
-      return outcome;
+    case CommandKind::kType: {
+      // One character a tick, each to the window that has the focus by then: the first one
+      // typed on the grid opens an editor that takes the rest.
+      if (typed_ >= command.text.size()) {
+        typed_ = 0;
+        return outcome;
+      }
+      PostText(FocusOr(dialog), command.text.substr(typed_++, 1));
+      waitingSince_ = 0;
+      return {Step::kRetry, kStatusFailed, "typing stalled"};
+    }
     case CommandKind::kButton:
       outcome = NeedControl(dialog, command.code, control);
       if (outcome.step != Step::kDone) return outcome;

@@ -82,6 +82,8 @@ class ScriptPlayer {
   bool endSnapshotTaken_ = false;
   // A `set` has clicked its row and waits for the row's editor.
   bool setEditing_ = false;
+  // Characters of the current `type` posted so far.
+  size_t typed_ = 0;
   // Modifiers of the last `key`, held until the next tick, and the state before them.
   bool modifiersHeld_ = false;
   BYTE savedKeys_[256] = {};
