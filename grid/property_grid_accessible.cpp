@@ -1,9 +1,8 @@
 // Accessibility of the property grid: the COM object screen readers talk to, and the grid's
 // answers behind it. Child id 0 is the grid itself; any other child id stands for the row last
-// reported (m_pAccProp), whose id is its top-left corner in screen coordinates, packed.
+// reported (m_pAccProp). Those ids are screen points packed x low, y high: a focus event's is
+// the row's top-left corner, a hit test's the point tested.
 #include "grid/property_grid_accessible.h"
-
-#include <string>
 
 #include "grid/property_grid_ctrl.h"
 
