@@ -5,7 +5,9 @@
 //
 // One class in several files: property_grid_ctrl.cpp (creation, rows, settings),
 // property_grid_layout.cpp (layout, hit test, selection), property_grid_scroll.cpp (scrolling)
-// and property_grid_paint.cpp (painting).
+// and property_grid_paint.cpp (painting); input in property_grid_input.cpp (mouse, focus),
+// property_grid_keys.cpp, property_grid_tab.cpp (Tab, pre-translation),
+// property_grid_notify.cpp (editor notifications) and property_grid_tracking.cpp (drags).
 #pragma once
 
 #include <windows.h>
