@@ -15,3 +15,10 @@ CNexelPropBrowserApp::CNexelPropBrowserApp() : CWinApp(kModuleFileName) {
 CNexelPropBrowserApp::~CNexelPropBrowserApp() = default;
 
 CNexelPropBrowserApp theApp;
+
+// Runs before the module's static objects are destroyed; a non-null `reserved` on detach
+// means the whole process is ending rather than the host freeing the module.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_DETACH && reserved != nullptr) AfxSetProcessEnding();
+  return TRUE;
+}

@@ -47,8 +47,15 @@ CWinApp::CWinApp(LPCSTR lpszModuleName) {
   state->m_pCurrentWinApp = this;
 }
 
+namespace {
+bool g_bProcessEnding = false;
+}
+
+void AfxSetProcessEnding() { g_bProcessEnding = true; }
+bool AfxIsProcessEnding() { return g_bProcessEnding; }
+
 CWinApp::~CWinApp() {
-  AfxUnregisterClasses();
+  if (!AfxIsProcessEnding()) AfxUnregisterClasses();
   AFX_MODULE_STATE* state = AfxGetStaticModuleState();
   if (state->m_pCurrentWinApp == this) state->m_pCurrentWinApp = nullptr;
 }

@@ -51,6 +51,11 @@ public:
   HINSTANCE m_hInstance = nullptr;
 };
 
+// Set by a module's DllMain when the process is ending: then the system reclaims window
+// classes itself, and window-system calls from the detach can hang.
+void AfxSetProcessEnding();
+bool AfxIsProcessEnding();
+
 // The framework's registered property-changed message, sent by a grid to its owner.
 UINT AfxGetPropertyChangedMessage();
 #define AFX_WM_PROPERTY_CHANGED (AfxGetPropertyChangedMessage())
