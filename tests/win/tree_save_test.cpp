@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/tree_window_fixture.h"
 #include "tree/tree_ctrl_xml.h"
 
 namespace {
 
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n";
-
-std::string Page(const std::string& objects) {
-  return "<?xml version=\"1.0\" ?>\n<XML>\n<ObjectList>\n" + objects + "</ObjectList>\n</XML>\n";
-}
 
 // A layer with two axes and a plot, a list heading, and a second layer.
 const char kSample[] =
@@ -51,26 +48,9 @@ std::string Unchanged() {
          "</XML>\n";
 }
 
-class TreeSaveTest : public testing::Test {
+class TreeSaveTest : public TreeWindowTest {
 protected:
-  void SetUp() override {
-    HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 400, nullptr, nullptr, nullptr, nullptr);
-    parent_.Attach(frame);
-    ASSERT_TRUE(tree_.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 300, 400),
-                             &parent_, 1001));
-  }
-  void TearDown() override {
-    tree_.FreeItemData();
-    tree_.DestroyWindow();
-    DestroyWindow(parent_.Detach());
-  }
-  bool Load(std::string text) { return tree_.LoadXMLFromString(text.data(), 0, nullptr); }
-  std::vector<HTREEITEM> Items() {
-    std::vector<HTREEITEM> items;
-    for (HTREEITEM item = tree_.GetRootItem(); item; item = tree_.GetNextItem(item)) items.push_back(item);
-    return items;
-  }
-  Xml_ObjectData& Record(std::size_t i) { return *tree_.GetObjectData(Items().at(i)); }
+  Xml_ObjectData& Record(std::size_t i) { return *tree_.GetObjectData(ItemsInOrder().at(i)); }
   // The attribute with the given "ID" of the i-th item, as a row would find it.
   TiXmlElement* Attribute(std::size_t i, const char* id) {
     TiXmlElement* table = Record(i).pNode->FirstChildElement("AttributeTable");
@@ -85,9 +65,6 @@ protected:
     if (!tree_.SaveXMLToString(buffer.data(), buffer.size())) return "(did not fit)";
     return buffer.c_str();
   }
-
-  CWnd parent_;
-  CTreeCtrlXML tree_;
 };
 
 TEST_F(TreeSaveTest, UnchangedTreeGivesItsShapeOnly) {
@@ -160,19 +137,6 @@ TEST_F(TreeSaveTest, ADocumentThatDoesNotFitWritesNothingAndKeepsTheMarks) {
   EXPECT_EQ(Record(1).bApplyStyle, 0);
 }
 
-// A tree nested as `levels` says, object i named "o<i>".
-std::string NestedPage(const std::vector<int>& levels) {
-  std::string text;
-  int open = 0;
-  for (std::size_t i = 0; i < levels.size(); ++i) {
-    for (; open > levels[i]; --open) text += "</Object>";
-    text += "<Object Object_Name=\"o" + std::to_string(i) + "\">";
-    ++open;
-  }
-  for (; open > 0; --open) text += "</Object>";
-  return Page(text);
-}
-
 TEST_F(TreeSaveTest, TheDocumentNestsAsTheTreeDoes) {
   // Level 2 straight back to the top, long descents and climbs, wide levels.
   std::vector<int> levels = {0, 1, 2, 0, 1, 1, 2, 3, 4, 0, 0, 1, 2, 3, 1};
@@ -199,7 +163,7 @@ TEST_F(TreeSaveTest, TheDocumentNestsAsTheTreeDoes) {
 
 TEST_F(TreeSaveTest, TheWalkStopsAtAnItemWithoutRecord) {
   ASSERT_TRUE(Load(Page(kSample)));
-  HTREEITEM plot = Items().at(3);
+  HTREEITEM plot = ItemsInOrder().at(3);
   delete tree_.GetObjectData(plot);
   tree_.SetItemData(plot, 0);
   const std::string text = Save();
