@@ -90,7 +90,6 @@ BOOL CPropertyGridProperty::OnEdit(LPPOINT) {
 
 CWnd* CPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) {
   if (!npb::IsRowValueKind(m_varValue.vt) && !m_bIsValueList) return nullptr;
-  // Masked and numeric edits are the editor rows' own controls; they override this.
   if (!m_strEditMask.IsEmpty() || !m_strEditTempl.IsEmpty() || !m_strValidChars.IsEmpty() || m_bNumericEdit) {
     return nullptr;
   }

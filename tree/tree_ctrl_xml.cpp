@@ -5,15 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "grid/property_grid_ctrl.h"
+#include "recorder/attribute_names.h"
 #include "tree/direct_tree_view.h"
 #include "tree/path_split.h"
 #include "tree/profile.h"
 #include "tree/xml_document.h"
-
-#if __has_include("grid/property_grid_ctrl.h")
-#include "grid/property_grid_ctrl.h"
-#define NPB_TREE_HAS_GRID 1
-#endif
 
 namespace {
 
@@ -146,14 +143,7 @@ void CTreeCtrlXML::DetachRecords() {
   }
 }
 
-HWND CTreeCtrlXML::GridWindow() const {
-#ifdef NPB_TREE_HAS_GRID
-  return m_pPGCtrl ? m_pPGCtrl->GetSafeHwnd() : nullptr;
-#else
-  // Without the grid class no grid object can exist, so there is no window to go to.
-  return nullptr;
-#endif
-}
+HWND CTreeCtrlXML::GridWindow() const { return m_pPGCtrl ? m_pPGCtrl->GetSafeHwnd() : nullptr; }
 
 BOOL CTreeCtrlXML::PreTranslateMessage(MSG* pMsg) {
   if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
@@ -173,6 +163,8 @@ void CTreeCtrlXML::OnDestroy() {
   // The control has dropped its items; a new window starts from a fresh walk.
   m_order.Invalidate();
 }
+
+void CTreeCtrlXML::InitializeOneToOneMap() { npb::FillAttributeNameMap(); }
 
 void CTreeCtrlXML::InitProfileSystem() { npb::InitProfilePath(); }
 

@@ -46,7 +46,11 @@ public:
   // into buffer[0..nSize). False, with an empty buffer and the style marks kept, when it
   // does not fit.
   bool SaveXMLToString(char* pszBuffer, std::size_t nSize);
-  // The same document in a file, in text mode; false when the file cannot be opened.
+  // The same into a buffer the caller has sized for the whole document, as the host sizes
+  // it: (description pieces + 1) x 64 KiB. Nothing checks the bound; prefer the form above.
+  bool SaveXMLToString(char* pszBuffer);
+  // The same document in a file, in text mode; false when the file cannot be opened or
+  // the text cannot be written whole.
   bool SaveXMLToFile(const char* pszPath);
 
   // Rebuilds the grid for the item: a group row and one editor row per attribute.
@@ -68,6 +72,10 @@ public:
   void SetItemToSelect(HTREEITEM hItem) { m_hItemToSelect = hItem; }
   HTREEITEM GetItemToDelete() const { return m_hItemToDelete; }
   void SetItemToDelete(HTREEITEM hItem) { m_hItemToDelete = hItem; }
+
+  // Fills the module's attribute name table, as the browser dialog does when it opens;
+  // for a host that builds its own grids from the tree. Filling again changes nothing.
+  static void InitializeOneToOneMap();
 
   // The user's profile file "kxw.ini": found once per process.
   static void InitProfileSystem();

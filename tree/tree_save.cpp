@@ -2,6 +2,7 @@
 // already holds each item's level and record in tree order: asking the tree view item by
 // item costs a search of its items per question under Wine.
 #include <cstdio>
+#include <limits>
 
 #include "tree/change_document.h"
 #include "tree/tree_ctrl_xml.h"
@@ -34,6 +35,10 @@ bool CTreeCtrlXML::SaveXMLToString(char* pszBuffer, std::size_t nSize) {
   return false;
 }
 
+bool CTreeCtrlXML::SaveXMLToString(char* pszBuffer) {
+  return SaveXMLToString(pszBuffer, std::numeric_limits<std::size_t>::max());
+}
+
 bool CTreeCtrlXML::SaveXMLToFile(const char* pszPath) {
   if (!pszPath || !*pszPath) return false;
   std::FILE* file = std::fopen(pszPath, "w");
@@ -42,7 +47,10 @@ bool CTreeCtrlXML::SaveXMLToFile(const char* pszPath) {
   Save(npb::StartChangeDocument(doc));
   TiXmlPrinter printer;
   doc.Accept(&printer);
-  std::fwrite(printer.CStr(), 1, printer.Size(), file);
-  std::fclose(file);
-  return true;
+  // A full disk shows only once the buffered text is flushed, and some runtimes' close
+  // does not report a failed flush: flush first and check.
+  const bool bWritten = std::fwrite(printer.CStr(), 1, printer.Size(), file) == printer.Size() &&
+                        std::fflush(file) == 0 && !std::ferror(file);
+  const bool bClosed = std::fclose(file) == 0;
+  return bWritten && bClosed;
 }

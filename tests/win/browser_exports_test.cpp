@@ -6,6 +6,8 @@
 
 #include "editors/standalone_color_property.h"
 #include "host/pgobj_host.h"
+#include "recorder/attribute_names.h"
+#include "tree/tree_ctrl_xml.h"
 
 namespace {
 
@@ -40,6 +42,12 @@ TEST(BrowserExportsTest, EveryExportIsFoundByNameAndByOrdinal) {
     EXPECT_NE(byName, nullptr) << e.name;
     EXPECT_EQ(byName, GetProcAddress(module, MAKEINTRESOURCEA(e.ordinal))) << e.name;
   }
+  // Members a host declares as documented and links by name.
+  for (const char* member : {"_ZN12CTreeCtrlXML15SaveXMLToStringEPc", "_ZN12CTreeCtrlXML21InitializeOneToOneMapEv"}) {
+    EXPECT_NE(GetProcAddress(module, member), nullptr) << member;
+  }
+  CTreeCtrlXML::InitializeOneToOneMap();
+  EXPECT_EQ(npb::LookupStringValue("SEA_COLOR"), 2001) << "the table the grid looks names up in is filled";
 }
 
 TEST(BrowserExportsTest, RowFactoriesHandOverEmptyRowsOfTheirClass) {

@@ -71,6 +71,10 @@ TEST_F(TreeSaveTest, UnchangedTreeGivesItsShapeOnly) {
   ASSERT_TRUE(Load(Page(kSample)));
   EXPECT_EQ(Save(), Unchanged());
   EXPECT_EQ(Save(), Unchanged());
+  // The host's form, into a buffer it sized for the whole document.
+  std::string sized(1 << 16, 'x');
+  ASSERT_TRUE(tree_.SaveXMLToString(sized.data()));
+  EXPECT_EQ(std::string(sized.c_str()), Unchanged());
 }
 
 TEST_F(TreeSaveTest, OneChangedAttributeIsAllTheDocumentCarries) {
@@ -201,6 +205,7 @@ TEST_F(TreeSaveTest, TheFileHoldsTheSameTextWithTheSystemsLineEnds) {
   const std::string missing = std::string(folder) + "npb_no_such_folder\\out.xml";
   EXPECT_FALSE(tree_.SaveXMLToFile(missing.c_str()));
   EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_FALSE(tree_.SaveXMLToFile("Z:\\dev\\full")) << "opened, but every write fails";
   EXPECT_FALSE(tree_.SaveXMLToFile(""));
   EXPECT_FALSE(tree_.SaveXMLToFile(nullptr));
 }
