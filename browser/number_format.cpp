@@ -20,9 +20,8 @@ bool g_localeRead = false;
 const NumberLocale& Locale() {
   if (!g_localeRead) {
     g_locale = g_localeProvider ? g_localeProvider() : NumberLocale{};
+    // An empty separator is the system's choice too: only an absent one reads as ".".
     g_locale.decimalSeparator[sizeof g_locale.decimalSeparator - 1] = '\0';
-    // An empty separator would glue the integer and fraction digits together.
-    if (g_locale.decimalSeparator[0] == '\0') std::strcpy(g_locale.decimalSeparator, ".");
     g_localeRead = true;
   }
   return g_locale;

@@ -178,7 +178,8 @@ TEST_F(NumberFormatTest, SeparatorAndLeadingZeroComeFromTheLocale) {
       {[] { return NumberLocale{".", 0}; }, DoubleFormatter, 0.25, ".25"},
       // A separator made of zeros must not be trimmed away as trailing zeros.
       {[] { return NumberLocale{"00", 1}; }, DoubleFormatter, 1.5, "1005"},
-      {[] { return NumberLocale{"", 1}; }, DoubleFormatter, 1.5, "1.5"},
+      // An empty separator set by the system is used as it is; only an absent one is ".".
+      {[] { return NumberLocale{"", 1}; }, DoubleFormatter, 1.5, "15"},
   };
   for (const LocaleCase& c : cases) {
     UseLocale(c.provider);
