@@ -10,11 +10,9 @@
 #include "browser/style_menu.h"
 #include "recorder/attribute_names.h"
 #include "resources/resource.h"
+#include "tree/change_document.h"
 
 namespace {
-
-// The save buffer holds one piece more than the description came in.
-constexpr size_t kSaveBufferPiece = 65536;
 
 // The dialog's commands beside OK and Cancel, which the dialog class handles itself.
 struct CommandEntry {
@@ -145,8 +143,8 @@ BOOL CPropBrowDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 bool CPropBrowDlg::SaveAndSend() {
-  const size_t nSize = static_cast<size_t>(std::max(m_nChunkCount, 0) + 1) * kSaveBufferPiece;
-  std::vector<char> buffer(nSize, '\0');
+  std::vector<char> buffer;
+  if (!npb::AllocateChangeBuffer(std::max(m_nChunkCount, 0), buffer)) return false;
   if (!m_wndTree.SaveXMLToString(buffer.data(), buffer.size())) return false;
   HostPageLibrary::Instance().SendPageDescription(m_hWndPage, buffer.data());
   return true;

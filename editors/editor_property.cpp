@@ -10,6 +10,7 @@
 #include "browser/module_globals.h"
 #include "framework/wnd.h"
 #include "grid/property_grid_ctrl.h"
+#include "tree/change_document.h"
 #include "tree/object_data.h"
 #include "tree/row_sources.h"
 #include "tree/tree_ctrl_xml.h"
@@ -110,8 +111,7 @@ BOOL GuardCustomSettings(const char* pszHandle, int nGroup) {
 }
 
 BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer) {
-  if (!pTree || nXmlArrayCount < 0) return FALSE;
-  buffer.assign((static_cast<std::size_t>(nXmlArrayCount) + 1) * 65536, '\0');
+  if (!pTree || !npb::AllocateChangeBuffer(nXmlArrayCount, buffer)) return FALSE;
   return pTree->SaveXMLToString(buffer.data(), buffer.size()) ? TRUE : FALSE;
 }
 
@@ -129,25 +129,24 @@ BOOL CEditorProperty::OnUpdateValue() {
   if (!bChanged) return TRUE;
   // The committed value is the new baseline; the modified mark set by the grid stays.
   SetOriginalValue(m_varValue);
-  Commit(FormatProperty());
-  return TRUE;
+  return Commit(FormatProperty()) != CommitResult::kNotAccepted;
 }
 
-BOOL CEditorProperty::Commit(const CString& strAttrValue) {
+CommitResult CEditorProperty::Commit(const CString& strAttrValue) {
   CommitExtras extras;
   extras.nSettingsGroup = SettingsGroupOf(m_strAttrName);
   return Commit(strAttrValue, extras);
 }
 
-BOOL CEditorProperty::Commit(const CString& strAttrValue, const CommitExtras& extras) {
+CommitResult CEditorProperty::Commit(const CString& strAttrValue, const CommitExtras& extras) {
   CPropertyGridCtrl* pGrid = GetOwnerList();
   CTreeCtrlXML* pTree = pGrid ? pGrid->GetTreeCtrl() : nullptr;
   const HTREEITEM hItem = pTree && pTree->m_hWnd ? pTree->GetSelectedItem() : nullptr;
   Xml_ObjectData* pData = hItem ? pTree->GetObjectData(hItem) : nullptr;
-  if (!m_bIsModified) return FALSE;
+  if (!m_bIsModified) return CommitResult::kStopped;
 
   if (extras.nSettingsGroup != kSettingsGroupNone && !GuardCustomSettings(m_strHandle, extras.nSettingsGroup)) {
-    return FALSE;
+    return CommitResult::kStopped;
   }
 
   if (CWnd* pFrame = m_pWndList ? m_pWndList->GetParentFrameWnd() : nullptr) {
@@ -172,17 +171,18 @@ BOOL CEditorProperty::Commit(const CString& strAttrValue, const CommitExtras& ex
   if (pAttr) pAttr->SetAttribute("ModifiedFlag", "1");
   if (pData) pTree->SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
 
-  if (!g_bDynamicUpdate || !pGrid) return TRUE;
+  if (!g_bDynamicUpdate || !pGrid || !pTree) return CommitResult::kDone;
   std::vector<char> buffer;
-  if (BuildChangeDocument(pTree, pGrid->GetXmlArrayCount(), buffer)) {
+  if (!npb::AllocateChangeBuffer(pGrid->GetXmlArrayCount(), buffer)) return CommitResult::kNotAccepted;
+  if (pTree->SaveXMLToString(buffer.data(), buffer.size())) {
     // The document carries the change now; a later save must not send it again.
     if (pAttr) pAttr->SetAttribute("ModifiedFlag", "");
     HostPageLibrary::Instance().SendPageDescription(pGrid->GetWndHandle(), buffer.data());
     std::vector<char>().swap(buffer);
   }
-  if (!extras.pfnRecord || !pData) return TRUE;
+  if (!extras.pfnRecord || !pData) return CommitResult::kDone;
   // The host brings the recorder pointer up to date; null means recording is off.
   CPropertyGridCtrl::RefreshRecorderObject();
   if (CPropertyGridCtrl::GetRecorderPB()) extras.pfnRecord(*this, *pData, hItem);
-  return TRUE;
+  return CommitResult::kDone;
 }

@@ -58,8 +58,18 @@ struct CommitExtras {
 
 // The change document of the tree, printed into `buffer`, which is sized (array count + 1)
 // × 65,536 bytes and zero-filled here. FALSE, with nothing to send, without a tree, with a
-// negative count, or when the text does not fit.
+// negative count, when the buffer cannot be allocated, or when the text does not fit.
 BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer);
+
+// How a commit ended.
+enum class CommitResult {
+  kDone,         // written into the description; sent as well in dynamic-update mode when
+                 // the document fit its buffer
+  kStopped,      // nothing written: the row is not modified, or the user cancelled the prompt
+  kNotAccepted,  // written and marked, but no memory for the change document, so nothing
+                 // was sent: the editor reports the value as not accepted and the change
+                 // goes with the next send
+};
 
 class CEditorProperty : public CPropertyGridProperty {
 public:
@@ -73,11 +83,10 @@ public:
   // An accepted text: read into the value and, when it changed, committed.
   BOOL OnUpdateValue() override;
 
-  // The commit sequence for the value already stored in the row. FALSE when it stopped
-  // early: the row is not modified, or the user cancelled the custom-settings prompt.
-  BOOL Commit(const CString& strAttrValue, const CommitExtras& extras);
+  // The commit sequence for the value already stored in the row.
+  CommitResult Commit(const CString& strAttrValue, const CommitExtras& extras);
   // With the settings group of the row's attribute and nothing else.
-  BOOL Commit(const CString& strAttrValue);
+  CommitResult Commit(const CString& strAttrValue);
 
 protected:
   TiXmlNode* m_pAttrNode;

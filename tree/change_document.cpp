@@ -1,6 +1,9 @@
 #include "tree/change_document.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <new>
+#include <stdexcept>
 
 #include <tinyxml.h>
 
@@ -8,6 +11,19 @@
 #include "tree/xml_document.h"
 
 namespace npb {
+
+bool AllocateChangeBuffer(int nPieces, std::vector<char>& buffer) {
+  std::vector<char>().swap(buffer);
+  if (nPieces < 0 || static_cast<std::size_t>(nPieces) >= SIZE_MAX / kChangeBufferPiece) return false;
+  try {
+    buffer.assign((static_cast<std::size_t>(nPieces) + 1) * kChangeBufferPiece, '\0');
+  } catch (const std::bad_alloc&) {
+    return false;
+  } catch (const std::length_error&) {  // more than a vector may hold
+    return false;
+  }
+  return true;
+}
 
 namespace {
 

@@ -3,6 +3,7 @@
 // it (indent level, record) pairs in tree order.
 #pragma once
 
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,14 @@ class TiXmlElement;
 struct Xml_ObjectData;
 
 namespace npb {
+
+// The change document's text goes into one piece more than the description came in.
+inline constexpr std::size_t kChangeBufferPiece = 65536;
+
+// Zero-filled room for a change document of a description that came in `nPieces` pieces:
+// (nPieces + 1) x 64 KiB, some 19 MiB for the largest pages. False, with `buffer` empty,
+// for a negative count or when the memory cannot be had.
+bool AllocateChangeBuffer(int nPieces, std::vector<char>& buffer);
 
 // Empties `doc` and gives it the declaration (version "1.0", encoding "UTF-8", standalone
 // "yes") and an empty "XML" element, which is returned.

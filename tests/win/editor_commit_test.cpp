@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -74,7 +75,7 @@ protected:
     const CString text = std::to_string(value).c_str();
     row->TextToVar(text);
     m_grid.OnPropertyChanged(row);
-    return extras ? row->Commit(text, *extras) : row->Commit(text);
+    return (extras ? row->Commit(text, *extras) : row->Commit(text)) == CommitResult::kDone;
   }
 
   static std::string Text(CEditorProperty* row, const char* name) {
@@ -157,7 +158,7 @@ TEST_F(EditorCommitTest, UnchangedRowCommitsNothing) {
   g_bDynamicUpdate = 1;
   CEditorProperty* row = RowOf(kAxis, 6001);
   ASSERT_NE(row, nullptr);
-  EXPECT_FALSE(row->Commit("zzz"));
+  EXPECT_EQ(row->Commit("zzz"), CommitResult::kStopped);
   EXPECT_EQ(Text(row, "AttrValue"), "a");
   EXPECT_EQ(Text(row, "ModifiedFlag"), "");
   EXPECT_EQ(Data().bModified, 0);
@@ -213,6 +214,31 @@ TEST_F(EditorCommitTest, DocumentTooLargeForItsBufferIsNotSentAndKeepsTheMark) {
   ASSERT_EQ(g_sent.size(), 1u);
   EXPECT_NE(g_sent[0].find("AttrValue=\"2\""), std::string::npos);
   EXPECT_EQ(Text(row, "ModifiedFlag"), "");
+}
+
+TEST_F(EditorCommitTest, NoMemoryForTheDocumentRefusesTheValueAndKeepsTheChangeForTheNextSend) {
+  g_bDynamicUpdate = 1;
+  CEditorProperty* row = RowOf(kAxis, 4001);
+  ASSERT_NE(row, nullptr);
+  // About 1.9 GiB in a 32-bit process, more than a vector may hold, and a size that overflows.
+  const int counts[] = {30000, 40000, INT_MAX};
+  std::string typed;
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(counts[i]);
+    m_grid.SetXmlArrayCount(counts[i]);
+    typed = std::to_string(31 + i);
+    ASSERT_TRUE(m_grid.EditItem(row));
+    ::SetWindowTextA(row->GetInPlaceWnd()->GetSafeHwnd(), typed.c_str());
+    EXPECT_FALSE(row->OnUpdateValue());
+    m_grid.EndEditItem(FALSE);
+    EXPECT_TRUE(g_sent.empty());
+    EXPECT_EQ(Text(row, "AttrValue"), typed);
+    EXPECT_EQ(Text(row, "ModifiedFlag"), "1");
+  }
+  m_grid.SetXmlArrayCount(2);
+  EXPECT_TRUE(Accept(Row(6001), 9));
+  ASSERT_EQ(g_sent.size(), 1u);
+  EXPECT_NE(g_sent[0].find("AttrValue=\"" + typed + "\""), std::string::npos) << "the kept change goes too";
 }
 
 TEST_F(EditorCommitTest, RecorderIsCalledAfterTheSendOnlyWhileOneIsSet) {
