@@ -97,6 +97,13 @@ BOOL CPropBrowDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     *pResult = 0;
     return TRUE;
   }
+  if (pHeader && pHeader->idFrom == IDC_OBJECT_TREE &&
+      (pHeader->code == TVN_SELCHANGINGA || pHeader->code == TVN_SELCHANGINGW)) {
+    // The open editor's value belongs to the object still selected, and the grid is about
+    // to be rebuilt for another; a refused value keeps the selection where it is.
+    *pResult = AcceptOpenEdit() ? FALSE : TRUE;
+    return TRUE;
+  }
   return CDialog::OnNotify(wParam, lParam, pResult);
 }
 
@@ -142,23 +149,41 @@ BOOL CPropBrowDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   return CDialog::OnCommand(wParam, lParam);
 }
 
+bool CPropBrowDlg::AcceptOpenEdit() {
+  // A button pressed by a click message runs before the editor's own lost-focus commit,
+  // and the tree rebuilds the grid before it takes the focus: either would lose the value.
+  if (!m_wndGrid.GetSafeHwnd() || m_wndGrid.EndEditItem(TRUE)) return true;
+  ::MessageBeep(static_cast<UINT>(-1));
+  CPropertyGridProperty* pSel = m_wndGrid.GetCurSel();
+  if (CWnd* pInPlace = pSel ? pSel->GetInPlaceWnd() : nullptr; pInPlace && pInPlace->m_hWnd) pInPlace->SetFocus();
+  return false;
+}
+
 bool CPropBrowDlg::SaveAndSend() {
   std::vector<char> buffer;
   if (!npb::AllocateChangeBuffer(std::max(m_nChunkCount, 0), buffer)) return false;
   if (!m_wndTree.SaveXMLToString(buffer.data(), buffer.size())) return false;
   HostPageLibrary::Instance().SendPageDescription(m_hWndPage, buffer.data());
+  m_wndTree.NoteChangesSent();
   return true;
 }
 
-void CPropBrowDlg::OnApply() {
-  if (!SaveAndSend()) return;
+bool CPropBrowDlg::Apply() {
+  if (!AcceptOpenEdit()) return false;
+  if (!SaveAndSend()) {
+    ::MessageBeep(static_cast<UINT>(-1));
+    return false;
+  }
   HTREEITEM hSelected = m_wndTree.GetSelectedItem();
   if (Xml_ObjectData* pData = hSelected ? m_wndTree.GetObjectData(hSelected) : nullptr) pData->bApplyPending = 0;
+  return true;
 }
 
+void CPropBrowDlg::OnApply() { Apply(); }
+
 void CPropBrowDlg::OnOK() {
-  OnApply();
-  CDialog::OnOK();
+  // Closing after a refused value or a failed save would drop the user's changes unseen.
+  if (Apply()) CDialog::OnOK();
 }
 
 void CPropBrowDlg::OnHelp() {
@@ -216,7 +241,7 @@ void CPropBrowDlg::OnApplyStyles() {
   HTREEITEM hSelected = m_wndTree.GetSelectedItem();
   const Xml_ObjectData* pSelected = hSelected ? m_wndTree.GetObjectData(hSelected) : nullptr;
   const Xml_ObjectData* pSource = m_hStyleSource ? m_wndTree.GetObjectData(m_hStyleSource) : nullptr;
-  if (!m_hStyleSource || !npb::CanApplyStyles(pSource, pSelected)) return;
+  if (!m_hStyleSource || !npb::CanApplyStyles(pSource, pSelected) || !AcceptOpenEdit()) return;
   // Not written yet: the transfer of the copied style onto the selected object
   // (CopyApplyStyle). Until it exists the document is sent as it stands.
   if (!SaveAndSend()) return;
@@ -287,6 +312,9 @@ void CPropBrowDlg::OnSizing(UINT fwSide, LPRECT pRect) {
 // ---- destruction and painting -----------------------------------------------------------
 
 void CPropBrowDlg::OnDestroy() {
+  // An edit still open when the dialog goes (Cancel, the close box) was never accepted;
+  // the tree's own teardown must not find it to accept.
+  if (m_wndGrid.GetSafeHwnd()) m_wndGrid.EndEditItem(FALSE);
   if (m_wndTree.GetSafeHwnd()) m_wndTree.FreeItemData();
   m_hStyleSource = nullptr;
   CDialog::OnDestroy();

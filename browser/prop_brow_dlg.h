@@ -66,8 +66,14 @@ private:
   bool LoadPageDescription();
   void OnTreeSelChanged();
   void ExpandUpperLevels();
+  // Ends an open in-place edit, taking its value; false, with a beep and the editor kept
+  // open, when the row refuses the value.
+  bool AcceptOpenEdit();
   // Saves the change document and sends it to the host; false when the save failed.
   bool SaveAndSend();
+  // Apply: false, with nothing sent or cleared, when the open editor refuses its value or
+  // the save fails.
+  bool Apply();
   void RecordLayout();
   void ApplyLayout();
   CRect ChildRect(const CWnd& wnd) const;

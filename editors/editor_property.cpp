@@ -168,7 +168,10 @@ CommitResult CEditorProperty::Commit(const CString& strAttrValue, const CommitEx
     pData->bModified = 1;
     pData->bApplyPending = 1;
   }
-  if (pAttr) pAttr->SetAttribute("ModifiedFlag", "1");
+  if (pAttr) {
+    pAttr->SetAttribute("ModifiedFlag", "1");
+    if (pTree) pTree->NoteUnsentChange(pAttr);
+  }
   if (pData) pTree->SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
 
   if (!g_bDynamicUpdate || !pGrid || !pTree) return CommitResult::kDone;
@@ -178,6 +181,7 @@ CommitResult CEditorProperty::Commit(const CString& strAttrValue, const CommitEx
     // The document carries the change now; a later save must not send it again.
     if (pAttr) pAttr->SetAttribute("ModifiedFlag", "");
     HostPageLibrary::Instance().SendPageDescription(pGrid->GetWndHandle(), buffer.data());
+    pTree->NoteChangesSent();
     std::vector<char>().swap(buffer);
   }
   if (!extras.pfnRecord || !pData) return CommitResult::kDone;

@@ -111,7 +111,11 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
       continue;
     }
     if (pGroup->AddSubItem(pRow.get())) pRow.release();
-    if (npb::ClearsModifiedFlag(kind)) pAttr->SetAttribute("ModifiedFlag", "");
+    // An editor row's attribute loses its change mark here, with one deliberate exception:
+    // a change the user made that no document has carried to the host yet keeps it, or
+    // selecting another object and coming back would drop the change from the next Apply.
+    // Marks that came with the host's description are cleared.
+    if (npb::ClearsModifiedFlag(kind) && !IsUnsentChange(pAttr)) pAttr->SetAttribute("ModifiedFlag", "");
   }
 
   pData->nAttributes = nCount;

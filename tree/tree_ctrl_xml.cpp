@@ -58,6 +58,7 @@ CTreeCtrlXML::~CTreeCtrlXML() {
 
 bool CTreeCtrlXML::LoadXMLFromString(char* pszXml, unsigned nSelectHandle, const char* pszSelectName) {
   DetachRecords();
+  m_unsentChanges.clear();
   m_pXml = nullptr;
   if (!npb::ReadXmlText(m_XmlDoc, pszXml)) return false;
   m_pXml = npb::FindXmlRoot(m_XmlDoc);
@@ -162,6 +163,10 @@ void CTreeCtrlXML::OnDestroy() {
   CTreeCtrl::OnDestroy();
   // The control has dropped its items; a new window starts from a fresh walk.
   m_order.Invalidate();
+}
+
+void CTreeCtrlXML::NoteUnsentChange(const TiXmlElement* pAttr) {
+  if (pAttr) m_unsentChanges.insert(pAttr);
 }
 
 void CTreeCtrlXML::InitializeOneToOneMap() { npb::FillAttributeNameMap(); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <unordered_set>
 
 #include <tinyxml.h>
 
@@ -55,6 +56,13 @@ public:
 
   // Rebuilds the grid for the item: a group row and one editor row per attribute.
   void UpdatePropGridCtrl(HTREEITEM hItem);
+
+  // The "Attribute" elements the user has changed since the last document sent to the
+  // host. Rebuilding the grid leaves their "ModifiedFlag" alone, so the change is not lost
+  // before it is sent. Forgotten when a document goes out or a new description is read.
+  void NoteUnsentChange(const TiXmlElement* pAttr);
+  void NoteChangesSent() { m_unsentChanges.clear(); }
+  bool IsUnsentChange(const TiXmlElement* pAttr) const { return m_unsentChanges.count(pAttr) != 0; }
 
   // Frees every item's record and clears the item's data; returns how many were freed.
   // The owning dialog calls it when its window is destroyed.
@@ -120,5 +128,6 @@ private:
   HTREEITEM m_hItemToSelect;
   HTREEITEM m_hItemToDelete;
   mutable npb::TreeOrderIndex m_order;
+  std::unordered_set<const TiXmlElement*> m_unsentChanges;
   int m_nDeletesTracked = 0;  // TVM_DELETEITEM calls under way through WindowProc
 };

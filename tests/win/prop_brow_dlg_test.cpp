@@ -22,6 +22,7 @@ constexpr char kPage[] =
     "<Object Type=\"Graph\" Object_Name=\"Graph 1\" Handle=\"10\"><Object List=\"Axes\">"
     "<Object Type=\"Axis\" Object_Name=\"X Axis\" Handle=\"11\"><AttributeTable>"
     "<Attribute ID=\"1025\" Name=\"SAA_SHOW_BOTTOMLINE\" Label=\"Show\" DataType=\"bool\" AttrValue=\"1\" />"
+    "<Attribute ID=\"1026\" Name=\"SAA_NAME\" Label=\"Name\" DataType=\"String\" AttrValue=\"X\" />"
     "</AttributeTable><Object Group=\"Scale\" Handle=\"11\" />"
     "<Object Type=\"Line\" Object_Name=\"Major tick lines\" Handle=\"12\" />"
     "<Object Type=\"Line\" Object_Name=\"Minor tick lines\" Handle=\"15\" /></Object>"
@@ -317,6 +318,87 @@ TEST_F(BrowserDialog, OkSendsOnceAndClosesCancelAndTheCloseBoxSendNothing) {
     EXPECT_EQ(m_heard.calls, c.sends) << c.how;
     EXPECT_FALSE(dlg.IsWindow()) << c.how;
     EXPECT_EQ(ModalPress::applyEnabled, 0) << "the idle loop found nothing to apply on the first object";
+  }
+}
+
+// A row that refuses the text "bad", as an editor refuses a value it cannot take.
+class PickyRow : public CPropertyGridProperty {
+public:
+  PickyRow() : CPropertyGridProperty("Picky", COleVariant("v"), nullptr, 1) {}
+  BOOL TextToVar(const CString& strText) override {
+    return strText == "bad" ? FALSE : CPropertyGridProperty::TextToVar(strText);
+  }
+};
+
+// A press and release on the item, as the mouse gives them: the tree follows the press
+// until the release, which is already waiting.
+void Click(CTreeCtrlXML& tree, HTREEITEM item) {
+  tree.EnsureVisible(item);
+  CRect rect;
+  ASSERT_TRUE(tree.GetItemRect(item, &rect, TRUE));
+  const LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+  tree.PostMessage(WM_LBUTTONUP, 0, at);
+  tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+}
+
+TEST_F(BrowserDialog, OkApplyAndATreeClickTakeTheOpenEditorsValueFirstAndStopWhenItIsRefused) {
+  constexpr DWORD_PTR kAxisName = 6006;  // SAA_NAME
+  enum Action { kApply = IDC_APPLY, kOk = IDOK, kTreeClick = 0 };
+  const struct {
+    const char* how;
+    Action action;
+    bool refused;
+  } cases[] = {
+      {"Apply", kApply, false},         {"OK", kOk, false},         {"tree click", kTreeClick, false},
+      {"Apply, refused", kApply, true}, {"OK, refused", kOk, true}, {"tree click, refused", kTreeClick, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    m_heard = Heard{};
+    auto dlg = Open();
+    Select(*dlg, "X Axis");
+    CPropertyGridCtrl& grid = dlg->m_wndGrid;
+    CPropertyGridProperty* row = grid.FindItemByData(kAxisName);
+    if (c.refused) {
+      row = new PickyRow;
+      grid.GetProperty(0)->AddSubItem(row);
+      grid.AdjustLayout();
+    }
+    ASSERT_TRUE(row && grid.EditItem(row) && row->GetInPlaceWnd());
+    // The host keeps what it was sent, so each case types a value of its own.
+    const std::string typed = "77" + std::to_string(&c - cases);
+    row->GetInPlaceWnd()->SetWindowText(c.refused ? "bad" : typed.c_str());
+    // A click message moves the focus off the editor before the action runs.
+    if (c.action == kTreeClick) {
+      Click(dlg->m_wndTree, FindItem(dlg->m_wndTree, "Page Title"));
+    } else {
+      dlg->GetDlgItem(c.action)->SendMessage(BM_CLICK);
+    }
+    Pump();
+    EXPECT_EQ(dlg->IsWindowVisible() == FALSE, c.action == kOk && !c.refused) << "OK closes";
+    if (c.refused) {
+      EXPECT_EQ(m_heard.calls, 0);
+      EXPECT_TRUE(row->IsInPlaceEditing());
+      EXPECT_STREQ(row->GetInPlaceWnd()->GetWindowText(), "bad");
+      EXPECT_STREQ(dlg->m_wndTree.GetItemText(dlg->m_wndTree.GetSelectedItem()), "X Axis");
+      continue;
+    }
+    if (c.action == kTreeClick) {
+      EXPECT_STREQ(dlg->m_wndTree.GetItemText(dlg->m_wndTree.GetSelectedItem()), "Page Title");
+      EXPECT_EQ(m_heard.calls, 0);
+      // Coming back rebuilds the axis's rows; its change has not been sent and stays marked.
+      Select(*dlg, "X Axis");
+      dlg->OnApply();
+    }
+    ASSERT_EQ(m_heard.calls, 1);
+    const std::string sent = "AttrValue=\"" + typed + "\"";
+    EXPECT_EQ(Count(m_heard.document, sent), 1) << m_heard.document;
+    if (c.action != kApply) continue;
+    // Once sent, the change is the description's own: a rebuild clears its mark.
+    Select(*dlg, "Page Title");
+    Select(*dlg, "X Axis");
+    dlg->OnApply();
+    EXPECT_EQ(Count(m_heard.document, sent), 0) << m_heard.document;
   }
 }
 
