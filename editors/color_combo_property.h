@@ -1,23 +1,76 @@
-// CColorComboPropertyGridProperty: the row of a colour attribute (numbers 2000-2014).
+// CColorComboPropertyGridProperty: the row of a colour attribute (numbers 2000-2014). Its
+// value is chosen from a CPBColorBox of plain colours, the host's colour schemes and the
+// object's worksheet columns; the attribute's "ThemeHandle" and "ColHandle" say which kind
+// of entry the value is.
 #pragma once
 
+#include "editors/color_entries.h"
 #include "editors/editor_property.h"
 #include "editors/source_info.h"
 
+class CPBColorBox;
+
 class CColorComboPropertyGridProperty : public CEditorProperty {
 public:
-  // pSource is read here and may go away afterwards.
+  // pSource is read here and may go away afterwards. nColor is the attribute's colour, or
+  // the theme or column number the source record names.
   CColorComboPropertyGridProperty(const CString& strLabel, int nColor, const ColorSourceInfo* pSource,
                                   TiXmlNode* pObjectNode, TiXmlNode* pAttrNode, LPCTSTR lpszDescr,
                                   DWORD_PTR dwAttrNumber, const CString& strAttrName, const CString& strHandle,
                                   const CString& strThemeHandle, const CString& strColHandle);
+  ~CColorComboPropertyGridProperty() override;
+
+  static const CRuntimeClass classCColorComboPropertyGridProperty;
+  const CRuntimeClass* GetRuntimeClass() const override;
+
+  void OnDrawValue(CDC* pDC, CRect rect) override;
+  CString FormatProperty() override;
+  // Reads the list's selection into the row: colour, text, value and source handles.
+  BOOL OnUpdateValue() override;
+  BOOL OnEdit(LPPOINT lptClick) override;
+  CWnd* CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) override;
+  BOOL OnEndEdit() override;
+  void OnClickButton(CPoint point) override;
+  // Accepts the list's choice: the commit of the colour and its source handles.
+  void OnCloseCombo() override;
+  BOOL PushChar(UINT nChar) override;
+  CComboBox* CreateCombo(CWnd* pWndParent, CRect rect) override;
+  void OnDestroyWindow() override;
 
   const ColorSourceInfo& GetSourceInfo() const { return m_source; }
   const CString& GetThemeHandle() const { return m_strThemeHandle; }
   const CString& GetColHandle() const { return m_strColHandle; }
+  COLORREF GetColor() const { return m_colors[0]; }
+  DWORD GetEntryKind() const { return m_dwKind; }
+  CPBColorBox* GetColorBox() const { return m_pColorBox; }
 
 private:
+  // Shows what the attribute holds: a scheme's or column's name and colours, else the
+  // plain colour under the host's name for it. Returns the entry kind shown.
+  void InitFromSource(std::int32_t nColor);
+  bool InitFromTable(const std::vector<npb::ColorEntry>& entries, std::int32_t nValue);
+  void InitPlain(COLORREF color);
+  void WriteObjectState(const char* pszName, int nValue);
+  // Writes the current colour into the object state attribute of the row's name, for the
+  // attributes other editors read it from.
+  void WriteColorState();
+  void UpdateEnabledState();
+  void CommitColor();
+  bool IsSchemeOrColumn() const;
+
   ColorSourceInfo m_source;
+  CPBColorBox* m_pColorBox = nullptr;
+  DWORD m_dwKind = npb::kColorEntryPlain;
+  CString m_strText;
+  COLORREF m_colors[4] = {};
   CString m_strThemeHandle;
   CString m_strColHandle;
+  int m_nThemeHandle = 0;
+  int m_nColHandle = 0;
+  COLORREF m_crAtOpen = 0;
+  int m_nSwatchWidth = 0;
+  // The enabled state of a second fill colour follows the fill pattern; it is read on the
+  // first paint and after every choice.
+  bool m_bEnabledStateKnown = false;
+  bool m_bEnding = false;
 };

@@ -13,3 +13,5 @@ CPropertyGridColorProperty::~CPropertyGridColorProperty() = default;
 const CRuntimeClass* CPropertyGridColorProperty::GetRuntimeClass() const {
   return &classCPropertyGridColorProperty;
 }
+
+void CPropertyGridColorProperty::SetColor(COLORREF) {}

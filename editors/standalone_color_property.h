@@ -16,6 +16,11 @@ public:
   static const CRuntimeClass classCPropertyGridColorProperty;
   const CRuntimeClass* GetRuntimeClass() const override;
 
+  // The one operation added after the base row's last: where a colour row of the host's
+  // own grids takes a colour. The row keeps none; the host sets the value through the
+  // base row's operations.
+  virtual void SetColor(COLORREF color);
+
 private:
   CString m_strText;
 };

@@ -19,3 +19,12 @@
 // Commands of the object tree's context menu.
 #define ID_COPY_STYLES 5
 #define ID_APPLY_STYLES 7
+
+// The text prompt dialog and its controls.
+#define IDD_GET_TEXT_FROM_USER 103
+#define IDC_GET_TEXT_PROMPT 104
+#define IDC_GET_TEXT_PICTURE 105
+#define IDC_GET_TEXT_EDIT 106
+
+// The strip of worksheet images beside the column entries of colour lists.
+#define IDB_COLUMN_STRIP 9000
