@@ -24,10 +24,16 @@ PGOBJ_HOST_API void __stdcall PgClosePage(HWND page);
 // Called with every document that SendPageDescription receives, before it is applied.
 typedef void(__stdcall* PgChangeListener)(HWND page, const char* document, void* context);
 PGOBJ_HOST_API void __stdcall PgSetChangeListener(PgChangeListener listener, void* context);
+// Makes the option, scheme and column queries answer from files of `folder` instead of the
+// built-in tables: "ORDINAL-NAME.xml" (for example 199-SEA_COLOR.xml) is the exact answer
+// for that ordinal and attribute name whatever the object, "ORDINAL-default.xml" the answer
+// for every other name. Null or empty goes back to the built-in answers.
+PGOBJ_HOST_API void __stdcall PgSetHostDataFolder(const char* folder);
 
 typedef int(__stdcall* PgOpenPageFn)(HWND page, const char* path);
 typedef int(__stdcall* PgOpenPageTextFn)(HWND page, const char* text);
 typedef int(__stdcall* PgSavePageFn)(HWND page, const char* path);
 typedef void(__stdcall* PgClosePageFn)(HWND page);
 typedef void(__stdcall* PgSetChangeListenerFn)(PgChangeListener listener, void* context);
+typedef void(__stdcall* PgSetHostDataFolderFn)(const char* folder);
 }

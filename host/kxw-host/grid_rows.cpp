@@ -64,6 +64,12 @@ POINT ValuePoint(HWND grid, HWND dialog, const GridRow& row) {
   return ToDialog(grid, dialog, POINT{row.dividerX + kCellInset, (row.rect.top + row.rect.bottom) / 2});
 }
 
+POINT ButtonPoint(HWND grid, HWND dialog, const GridRow& row) {
+  // The button is as wide as the row is high, at the row's right end.
+  const int height = row.rect.bottom - row.rect.top;
+  return ToDialog(grid, dialog, POINT{row.rect.right - height / 2, (row.rect.top + row.rect.bottom) / 2});
+}
+
 HWND FocusedGridEdit(HWND grid) {
   HWND focus = GetFocus();
   return focus != nullptr && IsChild(grid, focus) && IsClass(focus, "Edit") ? focus : nullptr;

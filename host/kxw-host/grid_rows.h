@@ -29,6 +29,8 @@ bool FindGridRow(HWND grid, const std::string& name, GridRow& row);
 // A point of a row's name or value cell, in the client coordinates of `dialog`.
 POINT NamePoint(HWND grid, HWND dialog, const GridRow& row);
 POINT ValuePoint(HWND grid, HWND dialog, const GridRow& row);
+// The middle of the drop-down button at the right end of a row's value cell.
+POINT ButtonPoint(HWND grid, HWND dialog, const GridRow& row);
 // The in-place edit of the grid that has the keyboard focus, or null.
 HWND FocusedGridEdit(HWND grid);
 

@@ -46,6 +46,7 @@ bool PageLibrary::Load(std::string& error) {
          Bind(module, "PgSavePage", savePage, name, error) &&
          Bind(module, "PgClosePage", closePage, name, error) &&
          Bind(module, "PgSetChangeListener", setChangeListener, name, error) &&
+         Bind(module, "PgSetHostDataFolder", setHostDataFolder, name, error) &&
          Bind(module, Ordinal(pgobj::kGetPageObjectCount), objectCount, name, error) &&
          Bind(module, Ordinal(pgobj::kGetPageChunkCount), chunkCount, name, error) &&
          Bind(module, Ordinal(pgobj::kGetPageDescriptionChunks), chunks, name, error);

@@ -16,6 +16,7 @@ struct PageLibrary {
   decltype(&PgSavePage) savePage = nullptr;
   decltype(&PgClosePage) closePage = nullptr;
   decltype(&PgSetChangeListener) setChangeListener = nullptr;
+  decltype(&PgSetHostDataFolder) setHostDataFolder = nullptr;
   pgobj::GetPageObjectCountFn objectCount = nullptr;
   pgobj::GetPageChunkCountFn chunkCount = nullptr;
   pgobj::GetPageDescriptionChunksFn chunks = nullptr;

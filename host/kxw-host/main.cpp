@@ -91,6 +91,7 @@ int Session::Prepare() {
   window_ = CreatePageWindow(report_.page);
   if (window_ == nullptr) return Complain(kStatusFailed, "cannot create the page window");
   pages_.setChangeListener(&ChangeRecorder::OnDocument, &recorder_);
+  if (!options_.hostData.empty()) pages_.setHostDataFolder(options_.hostData.c_str());
   report_.objects = pages_.openPage(window_, options_.page.empty() ? nullptr : options_.page.c_str());
   if (report_.objects < 0) return Complain(kStatusFailed, "cannot read the page " + report_.page);
   pageOpen_ = true;

@@ -29,6 +29,7 @@ const OptionForm kOptions[] = {
     {"--page-out", Kind::kText, &Options::pageOut},
     {"--macro", Kind::kText, &Options::macro},
     {"--snapshot", Kind::kPng, &Options::snapshot},
+    {"--host-data", Kind::kText, &Options::hostData},
     {"--interactive", Kind::kMode, nullptr, nullptr, RunMode::kInteractive},
     {"--report", Kind::kMode, nullptr, nullptr, RunMode::kReport},
     {"--help", Kind::kHelp},
@@ -135,6 +136,7 @@ InitPropertyBrowser, with the page library pgobj.dll serving the page.
   --page-out FILE      write the page model at the end, as a page description
   --macro FILE         write the macro text the recorder received
   --snapshot FILE.png  save the browser window (else the page window) at the end
+  --host-data DIR      answer the option, scheme and column queries from DIR's files
   --interactive        without a script: keep the browser open for a person
   --report             without a script: report what was loaded and exit
   --help               this text
@@ -144,6 +146,10 @@ the environment variable NPB_USE_DISPLAY is set (the build's wine-run wrapper th
 uses the person's own display) and --report is not given; otherwise kxw-host prints
 a report (page, object count, pieces, bytes, InitPropertyBrowser's result, documents
 received) and exits with status 0.
+
+--host-data DIR: the page library answers ordinal ORDINAL for attribute NAME with the
+exact text of DIR\ORDINAL-NAME.xml (for example 199-SEA_COLOR.xml), whatever the object,
+else with DIR\ORDINAL-default.xml; without either file, with its built-in answer.
 
 --profile: the browser looks for Korvantix\KXW12\kxw.ini in the user's documents
 folder first. kxw-host copies FILE there into a private, temporary documents folder
@@ -159,12 +165,17 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
   key NAME             Return Escape Tab Up Down Left Right Home End PageUp
                        PageDown F4 Space Delete Back, each also after Ctrl+,
                        Shift+ or Alt+ (held while the key is pressed)
-  type TEXT            type the characters of TEXT
-  button OK|Cancel|Apply|Help
+  type TEXT            type the characters of TEXT (into the topmost dialog open
+                       over the browser, when there is one)
+  button OK|Cancel|Apply|Help    press the button (of that topmost dialog, if any)
   answer yes|no|ok|cancel   answer the next message box
   menu ID              choose a command of the open context menu
   set ROWNAME TEXT     commit TEXT as the row's new value
-  snapshot FILE.png    save the browser window now
+  choose ROWNAME ENTRY open the row's list with its button and click the entry
+  dump-list ROWNAME    open the row's list, print INDEX<TAB>TEXT per entry, Escape
+  pick-color R G B     answer the next colour dialog: type R, G and B (0 to 255)
+                       into its Red, Green and Blue fields and press OK
+  snapshot FILE.png    save the browser window now (with an open list drawn in)
   dump-tree | dump-grid    print one line per item or row: depth, name, value
 A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
 ROWNAME is one word or one quoted text. A script error or a target not found ends

@@ -23,6 +23,7 @@ struct Options {
   std::string pageOut;         // --page-out
   std::string macro;           // --macro
   std::string snapshot;        // --snapshot
+  std::string hostData;        // --host-data
   RunMode mode = RunMode::kAuto;
   bool help = false;           // --help
 };

@@ -1,5 +1,6 @@
 #include "host/kxw-host/replay.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -76,7 +77,10 @@ void ScriptPlayer::Tick() {
     SetKeyboardState(savedKeys_);
     modifiersHeld_ = false;
   }
-  if (HWND box = FindMessageBox()) {
+  HWND colorDialog = picks_.empty() ? nullptr : FindColorDialog();
+  if (colorDialog != nullptr) {
+    AnswerColorDialog(colorDialog);
+  } else if (HWND box = FindMessageBox()) {
     HandleMessageBox(box);
   } else {
     Advance();
@@ -107,6 +111,15 @@ bool ScriptPlayer::AnswerBox(HWND box) {
   std::fflush(stdout);
   PressButton(button);
   return true;
+}
+
+void ScriptPlayer::AnswerColorDialog(HWND dialog) {
+  const Pick pick = picks_.front();
+  picks_.pop_front();
+  for (int i = 0; i < 3; ++i) TypeColorField(dialog, i, pick.rgb[i]);
+  std::printf("colour dialog: %d %d %d\n", pick.rgb[0], pick.rgb[1], pick.rgb[2]);
+  std::fflush(stdout);
+  PressButton(DialogOkButton(dialog));
 }
 
 void ScriptPlayer::Advance() {
@@ -172,6 +185,10 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       answers_.push_back({command.code, &command});
       if (HWND box = FindMessageBox()) AnswerBox(box);
       return {Step::kDone, 0, {}};
+    case CommandKind::kPickColor:
+      picks_.push_back({{command.rgb[0], command.rgb[1], command.rgb[2]}, &command});
+      if (HWND colorDialog = FindColorDialog()) AnswerColorDialog(colorDialog);
+      return {Step::kDone, 0, {}};
     case CommandKind::kSnapshot:
       return Snapshot(command.text);
     case CommandKind::kMenu:
@@ -196,6 +213,9 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
     case CommandKind::kSet:
     case CommandKind::kDumpGrid:
       return RunGridCommand(dialog, command);
+    case CommandKind::kChoose:
+    case CommandKind::kDumpList:
+      return RunListCommand(dialog, command);
     case CommandKind::kClick:
       PostMouse(dialog, point, MouseAction::kClick);
       return outcome;
@@ -215,13 +235,24 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
         typed_ = 0;
         return outcome;
       }
-      PostText(FocusOr(dialog), command.text.substr(typed_++, 1));
+      HWND target = FocusOr(dialog);
+      // A dialog open over the browser takes the text: its focused field, else its first.
+      if (HWND over = FindDialogOver(dialog); over != nullptr && !IsChild(over, target)) {
+        HWND field = FindWindowExA(over, nullptr, "Edit", nullptr);
+        target = field != nullptr ? field : over;
+      }
+      PostText(target, command.text.substr(typed_++, 1));
       waitingSince_ = 0;
       return {Step::kRetry, kStatusFailed, "typing stalled"};
     }
     case CommandKind::kButton:
-      outcome = NeedControl(dialog, command.code, control);
-      if (outcome.step != Step::kDone) return outcome;
+      if (HWND over = FindDialogOver(dialog)) {
+        control = GetDlgItem(over, command.code);
+        if (control == nullptr) return {Step::kFail, kStatusNotFound, "the open dialog has no such button"};
+      } else {
+        outcome = NeedControl(dialog, command.code, control);
+        if (outcome.step != Step::kDone) return outcome;
+      }
       if (IsWindowEnabled(control)) {
         PressButton(control);
       } else {
@@ -336,6 +367,48 @@ ScriptPlayer::Outcome ScriptPlayer::RunGridCommand(HWND dialog, const ScriptComm
   PostMouse(dialog, ValuePoint(grid, dialog, row), MouseAction::kClick);
   setEditing_ = true;
   return {Step::kRetry, kStatusNotFound, "the grid row \"" + name + "\" opened no in-place editor"};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::RunListCommand(HWND dialog, const ScriptCommand& command) {
+  HWND grid = FindGrid(dialog, kGridId);
+  if (grid == nullptr) return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+  const std::string& name = command.kind == CommandKind::kChoose ? command.rowName : command.text;
+  const Outcome notOpen{Step::kRetry, kStatusNotFound, "the grid row \"" + name + "\" opened no list"};
+  if (!listOpening_) {
+    GridRow row;
+    if (!FindGridRow(grid, name, row)) {
+      return {Step::kFail, kStatusNotFound, "no grid row named \"" + name + "\""};
+    }
+    // As a user opens it: a click on the row's drop-down button.
+    PostMouse(dialog, ButtonPoint(grid, dialog, row), MouseAction::kClick);
+    listOpening_ = true;
+    return notOpen;
+  }
+  HWND combo = nullptr;
+  HWND list = FindDroppedList(grid, combo);
+  if (list == nullptr) return notOpen;
+  listOpening_ = false;
+  const std::vector<std::string> texts = ComboTexts(combo);
+  if (command.kind == CommandKind::kDumpList) {
+    for (size_t i = 0; i < texts.size(); ++i) std::printf("%u\t%s\n", static_cast<unsigned>(i), texts[i].c_str());
+    std::fflush(stdout);
+    PostKey(FocusOr(combo), VK_ESCAPE);
+    return {Step::kDone, 0, {}};
+  }
+  const auto it = std::find(texts.begin(), texts.end(), command.text);
+  if (it == texts.end()) {
+    PostKey(FocusOr(combo), VK_ESCAPE);
+    return {Step::kFail, kStatusNotFound, "the list of \"" + name + "\" has no entry \"" + command.text + "\""};
+  }
+  // Scrolled into the list as the wheel would, then clicked.
+  const int index = static_cast<int>(it - texts.begin());
+  SendMessageA(list, LB_SETTOPINDEX, index, 0);
+  RECT item = {};
+  if (SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+    return {Step::kFail, kStatusNotFound, "the entry \"" + command.text + "\" cannot be shown"};
+  }
+  PostMouse(list, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2}, MouseAction::kClick);
+  return {Step::kDone, 0, {}};
 }
 
 void ScriptPlayer::Fail(const ScriptCommand* command, int status, const std::string& problem) {

@@ -46,6 +46,10 @@ class ScriptPlayer {
     int code;
     const ScriptCommand* command;
   };
+  struct Pick {
+    int rgb[3];
+    const ScriptCommand* command;
+  };
 
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
   static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
@@ -54,6 +58,8 @@ class ScriptPlayer {
   void Advance();
   void HandleMessageBox(HWND box);
   bool AnswerBox(HWND box);
+  // Types the first queued colour into an open colour dialog and presses OK.
+  void AnswerColorDialog(HWND dialog);
   void EndScript();
   Outcome Run(const ScriptCommand& command);
   Outcome NeedDialog(HWND& dialog);
@@ -63,6 +69,8 @@ class ScriptPlayer {
   Outcome DumpTree(HWND dialog);
   // `row`, `set` and `dump-grid` on the browser's grid.
   Outcome RunGridCommand(HWND dialog, const ScriptCommand& command);
+  // `choose` and `dump-list`: open the row's list with its button, then act on the list.
+  Outcome RunListCommand(HWND dialog, const ScriptCommand& command);
   // Posts a key of a `key` command, holding its modifiers.
   void PressKey(HWND target, int code);
   [[noreturn]] void Fail(const ScriptCommand* command, int status, const std::string& problem);
@@ -88,6 +96,9 @@ class ScriptPlayer {
   bool modifiersHeld_ = false;
   BYTE savedKeys_[256] = {};
   std::deque<Answer> answers_;
+  std::deque<Pick> picks_;
+  // A `choose` or `dump-list` has pressed its row's button and waits for the list.
+  bool listOpening_ = false;
 };
 
 }  // namespace kxwhost

@@ -18,6 +18,7 @@ enum class Shape {
   kMenuId,
   kRowAndText,   // a row name, then a text
   kPngFile,
+  kRgb,          // three integers 0 to 255
 };
 
 struct CommandForm {
@@ -41,6 +42,9 @@ constexpr CommandForm kCommands[] = {
     {"snapshot", CommandKind::kSnapshot, Shape::kPngFile},
     {"dump-tree", CommandKind::kDumpTree, Shape::kNone},
     {"dump-grid", CommandKind::kDumpGrid, Shape::kNone},
+    {"choose", CommandKind::kChoose, Shape::kRowAndText},
+    {"dump-list", CommandKind::kDumpList, Shape::kLabel},
+    {"pick-color", CommandKind::kPickColor, Shape::kRgb},
 };
 
 struct NamedCode {
@@ -236,6 +240,17 @@ bool ReadArguments(Shape shape, std::string_view rest, ScriptCommand& cmd,
         return false;
       }
       return ReadRest(rest, cmd.text, problem);
+    case Shape::kRgb: {
+      static const char* const kParts[] = {"red", "green", "blue"};
+      for (int i = 0; i < 3; ++i) {
+        if (!ReadInt(rest, 0, 255, cmd.rgb[i], kParts[i], problem)) return false;
+      }
+      if (!Trim(rest).empty()) {
+        problem = "more than three colour values";
+        return false;
+      }
+      return true;
+    }
     case Shape::kPngFile:
       if (!ReadRest(rest, cmd.text, problem)) return false;
       if (!EndsWithPng(cmd.text)) {

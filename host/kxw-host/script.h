@@ -22,6 +22,9 @@ enum class CommandKind {
   kSnapshot,     // snapshot FILE.png
   kDumpTree,     // dump-tree
   kDumpGrid,     // dump-grid
+  kChoose,       // choose ROWNAME ENTRY
+  kDumpList,     // dump-list ROWNAME
+  kPickColor,    // pick-color R G B
 };
 
 struct ScriptCommand {
@@ -32,6 +35,7 @@ struct ScriptCommand {
   std::string rowName;  // the row of `set`
   int x = 0, y = 0;     // dialog client coordinates of the clicks
   int code = 0;         // virtual-key code (with kKeyCtrl... held), button or answer id, menu command id
+  int rgb[3] = {0, 0, 0};  // the colour of `pick-color`
 };
 
 // Modifier keys held with the key of a `key` command, or-ed into its code.

@@ -128,14 +128,79 @@ std::wstring Widen(const std::string& text) {
   return wide;
 }
 
+// Where a capture's first pixel is on the screen.
+POINT CaptureOrigin(HWND window, Source source) {
+  RECT rect = {};
+  if (source == Source::kPrintWindow) {
+    GetWindowRect(window, &rect);
+    return POINT{rect.left, rect.top};
+  }
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return origin;
+}
+
+bool CaptureAny(HWND window, Pixels& pixels, POINT& origin) {
+  for (Source source : {Source::kPrintWindow, Source::kClientDc}) {
+    if (Capture(window, source, pixels)) {
+      origin = CaptureOrigin(window, source);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Copies `top` over `base` at its screen place; the picture grows to hold both, with the
+// dialog face colour where neither reaches.
+void Overlay(Pixels& base, POINT& origin, const Pixels& top, POINT topOrigin) {
+  const LONG left = std::min(origin.x, topOrigin.x);
+  const LONG up = std::min(origin.y, topOrigin.y);
+  const LONG right = std::max(origin.x + base.width, topOrigin.x + top.width);
+  const LONG down = std::max(origin.y + base.height, topOrigin.y + top.height);
+  Pixels out;
+  out.width = static_cast<int>(right - left);
+  out.height = static_cast<int>(down - up);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const uint32_t facePixel = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+  out.bgrx.assign(static_cast<size_t>(out.width) * out.height, facePixel);
+  auto paste = [&](const Pixels& part, POINT at) {
+    for (int y = 0; y < part.height; ++y) {
+      const size_t row = static_cast<size_t>(y + at.y - up) * out.width + (at.x - left);
+      std::copy_n(part.bgrx.begin() + static_cast<ptrdiff_t>(y) * part.width, part.width, out.bgrx.begin() + row);
+    }
+  };
+  paste(base, origin);
+  paste(top, topOrigin);
+  base = std::move(out);
+  origin = POINT{left, up};
+}
+
+BOOL CALLBACK CollectOpenList(HWND window, LPARAM data) {
+  char name[32] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (IsWindowVisible(window) && lstrcmpiA(name, "ComboLBox") == 0) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 bool SaveWindowSnapshot(HWND window, const std::string& path, std::string& error) {
   Pixels pixels;
-  if (!IsWindow(window) || (!Capture(window, Source::kPrintWindow, pixels) &&
-                            !Capture(window, Source::kClientDc, pixels))) {
+  POINT origin{0, 0};
+  if (!IsWindow(window) || !CaptureAny(window, pixels, origin)) {
     error = "snapshot " + path + ": the window could not be captured";
     return false;
+  }
+  // A list dropped from one of the window's controls is a window of its own; it is drawn
+  // in as the screen shows it.
+  std::vector<HWND> lists;
+  EnumThreadWindows(GetCurrentThreadId(), CollectOpenList, reinterpret_cast<LPARAM>(&lists));
+  for (HWND list : lists) {
+    Pixels part;
+    POINT at{0, 0};
+    if (CaptureAny(list, part, at)) Overlay(pixels, origin, part, at);
   }
   const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const HRESULT hr = EncodePng(pixels, Widen(path));

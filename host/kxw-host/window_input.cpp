@@ -104,6 +104,103 @@ HWND FindOpenMenu() {
   return FindThreadWindow([](HWND window) { return ClassOf(window) == kMenuClass; });
 }
 
+namespace {
+
+// The colour dialog's fields and its button that shows them (the system's dialog ids).
+constexpr int kColorFieldIds[] = {706, 707, 708};
+constexpr int kDefineCustomColors = 719;
+
+bool IsOwnedBy(HWND window, HWND owner) {
+  for (HWND w = GetWindow(window, GW_OWNER); w != nullptr; w = GetWindow(w, GW_OWNER)) {
+    if (w == owner) return true;
+  }
+  return false;
+}
+
+struct OverSearch {
+  HWND browser;
+  HWND found;
+};
+
+BOOL CALLBACK TestDialogOver(HWND window, LPARAM data) {
+  OverSearch& search = *reinterpret_cast<OverSearch*>(data);
+  if (window != search.browser && IsWindowVisible(window) && IsWindowEnabled(window) &&
+      ClassOf(window) == kDialogClass && !IsMessageBox(window) && IsOwnedBy(window, search.browser)) {
+    // A dialog opened from another one is owned by it too: the innermost is the one in front.
+    if (search.found == nullptr || IsOwnedBy(window, search.found)) search.found = window;
+  }
+  return TRUE;
+}
+
+struct ComboSearch {
+  HWND combo;
+};
+
+BOOL CALLBACK TestDroppedCombo(HWND window, LPARAM data) {
+  if (_stricmp(ClassOf(window).c_str(), "ComboBox") == 0 && SendMessageA(window, CB_GETDROPPEDSTATE, 0, 0)) {
+    reinterpret_cast<ComboSearch*>(data)->combo = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindDialogOver(HWND browser) {
+  if (browser == nullptr) return nullptr;
+  OverSearch search{browser, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), TestDialogOver, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindColorDialog() {
+  return FindThreadWindow([](HWND window) {
+    if (ClassOf(window) != kDialogClass) return false;
+    for (int id : kColorFieldIds) {
+      if (GetDlgItem(window, id) == nullptr) return false;
+    }
+    return true;
+  });
+}
+
+void TypeColorField(HWND dialog, int i, int value) {
+  HWND field = GetDlgItem(dialog, kColorFieldIds[i]);
+  if (field == nullptr) return;
+  if (!IsWindowVisible(field)) {
+    HWND more = GetDlgItem(dialog, kDefineCustomColors);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kDefineCustomColors, BN_CLICKED), reinterpret_cast<LPARAM>(more));
+  }
+  SetFocus(field);
+  SendMessageA(field, EM_SETSEL, 0, -1);
+  for (char c : std::to_string(value)) SendMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+HWND DialogOkButton(HWND dialog) { return GetDlgItem(dialog, IDOK); }
+
+HWND FindDroppedList(HWND parent, HWND& combo) {
+  ComboSearch search{nullptr};
+  EnumChildWindows(parent, TestDroppedCombo, reinterpret_cast<LPARAM>(&search));
+  combo = search.combo;
+  if (combo == nullptr) return nullptr;
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
+}
+
+std::vector<std::string> ComboTexts(HWND combo) {
+  std::vector<std::string> texts;
+  const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const int length = static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0));
+    std::string text(length > 0 ? length + 1 : 1, '\0');
+    const int n = length > 0 ? static_cast<int>(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data())))
+                             : 0;
+    text.resize(n > 0 ? n : 0);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 void PostMouse(HWND window, POINT point, MouseAction action) {
   HWND target = window;
   POINT local = point;

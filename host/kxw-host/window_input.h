@@ -22,6 +22,22 @@ bool IsMessageBox(HWND window);
 std::string MessageBoxText(HWND box);
 // The window of an open pop-up menu of this thread, or null.
 HWND FindOpenMenu();
+// The dialog of this thread open over `browser` (owned by it, directly or through another
+// dialog), enabled and not a message box; the last opened when there are several. Null
+// when there is none.
+HWND FindDialogOver(HWND browser);
+// An open system colour dialog of this thread (it has Red, Green and Blue fields), or null.
+HWND FindColorDialog();
+// Types `value` into the colour dialog's Red (i 0), Green (1) or Blue (2) field, showing
+// the fields first when the dialog is in its small form.
+void TypeColorField(HWND dialog, int i, int value);
+// The OK button of a dialog.
+HWND DialogOkButton(HWND dialog);
+// The drop-down list box of a combo box child of `parent` whose list is dropped, or null;
+// `combo` receives the combo box.
+HWND FindDroppedList(HWND parent, HWND& combo);
+// The texts of a combo box's entries.
+std::vector<std::string> ComboTexts(HWND combo);
 
 // Mouse input at `point` in the client coordinates of `window`, delivered to the
 // visible, enabled child window under it (or `window` itself).

@@ -47,6 +47,26 @@ int IntegerAttribute(int object, int attrNo) {
   return model->GetAttribute(object, attrNo, &value) ? std::atoi(value.c_str()) : 0;
 }
 
+// The folder whose files answer the document queries instead of the built-in tables.
+std::string g_hostDataFolder;
+
+// The file answer for an ordinal and attribute name: "ORDINAL-NAME.xml", else
+// "ORDINAL-default.xml". False without a folder or without either file.
+bool HostDataAnswer(int ordinal, const char* attrName, std::string& text) {
+  if (g_hostDataFolder.empty()) return false;
+  const std::string stem = g_hostDataFolder + "\\" + std::to_string(ordinal) + "-";
+  for (const std::string& path : {stem + (attrName ? attrName : "") + ".xml", stem + "default.xml"}) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) continue;
+    text.clear();
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    std::fclose(file);
+    return true;
+  }
+  return false;
+}
+
 // Runs `body`, turning any exception into `fallback`.
 template <typename Body>
 int Guarded(int fallback, Body body) {
@@ -112,6 +132,11 @@ int __stdcall GetAttributeDescription(int descriptionNo, char* buffer) {
 int __stdcall GetStandardOptions(int /*object*/, const char* attrName, char* buffer, int listForm) {
   if (!attrName || !buffer) return 0;
   return Guarded(0, [&] {
+    std::string answer;
+    if (HostDataAnswer(192, attrName, answer)) {
+      pg::CopyToBuffer(answer, buffer, kDocumentBuffer);
+      return 1;
+    }
     pg::CopyToBuffer(pg::StandardOptionsDocument(attrName, listForm), buffer, kDocumentBuffer);
     return static_cast<int>(pg::StandardOptions(attrName, listForm).size());
   });
@@ -120,14 +145,24 @@ int __stdcall GetStandardOptions(int /*object*/, const char* attrName, char* buf
 int __stdcall GetColorSchemes(const char* text, char* buffer) {
   if (!text || !buffer) return 0;
   return Guarded(0, [&] {
+    std::string answer;
+    if (HostDataAnswer(199, text, answer)) {
+      pg::CopyToBuffer(answer, buffer, kDocumentBuffer);
+      return 1;
+    }
     pg::CopyToBuffer(pg::SchemeTableDocument(text), buffer, kDocumentBuffer);
     return 1;
   });
 }
 
-int __stdcall GetColumnSchemes(int object, const char* /*text*/, char* buffer) {
+int __stdcall GetColumnSchemes(int object, const char* text, char* buffer) {
   if (!buffer) return 0;
   return Guarded(0, [&] {
+    std::string answer;
+    if (HostDataAnswer(200, text, answer)) {
+      pg::CopyToBuffer(answer, buffer, kDocumentBuffer);
+      return 1;
+    }
     PageModel* model = PageWithObject(object);
     if (!model) {
       pg::CopyToBuffer("", buffer, kDocumentBuffer);
@@ -220,6 +255,17 @@ int __stdcall ClearCustomSettings(int object, short kind) {
   pg::ObjectState* state = model ? model->State(object) : nullptr;
   if (!state) return 0;
   return Guarded(0, [&] { return state->customKinds.erase(kind) ? 1 : 0; });
+}
+
+void __stdcall PgSetHostDataFolder(const char* folder) {
+  try {
+    g_hostDataFolder = folder ? folder : "";
+    while (!g_hostDataFolder.empty() && (g_hostDataFolder.back() == '\\' || g_hostDataFolder.back() == '/')) {
+      g_hostDataFolder.pop_back();
+    }
+  } catch (...) {
+    g_hostDataFolder.clear();
+  }
 }
 
 }  // extern "C"

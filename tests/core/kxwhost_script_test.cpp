@@ -3,6 +3,8 @@
 #include "host/kxw-host/options.h"
 #include "host/kxw-host/script.h"
 
+#include <vector>
+
 namespace kxwhost {
 namespace {
 
@@ -12,6 +14,7 @@ struct GoodLine {
   const char* text;
   const char* rowName;
   int x, y, code;
+  int rgb[3] = {0, 0, 0};
 };
 
 TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
@@ -47,6 +50,11 @@ TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
       {"snapshot out dir/shot.PNG", CommandKind::kSnapshot, "out dir/shot.PNG", "", 0, 0, 0},
       {"dump-tree", CommandKind::kDumpTree, "", "", 0, 0, 0},
       {"DUMP-GRID", CommandKind::kDumpGrid, "", "", 0, 0, 0},
+      {"choose Color Dk Red", CommandKind::kChoose, "Dk Red", "Color", 0, 0, 0},
+      {"choose \"Fill Color\" (Custom)", CommandKind::kChoose, "(Custom)", "Fill Color", 0, 0, 0},
+      {"dump-list Edge Color", CommandKind::kDumpList, "Edge Color", "", 0, 0, 0},
+      {"pick-color 10 20 30", CommandKind::kPickColor, "", "", 0, 0, 0, {10, 20, 30}},
+      {"pick-color 255 0 255", CommandKind::kPickColor, "", "", 0, 0, 0, {255, 0, 255}},
   };
   for (const GoodLine& c : cases) {
     SCOPED_TRACE(c.line);
@@ -61,6 +69,7 @@ TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
     EXPECT_EQ(cmd.x, c.x);
     EXPECT_EQ(cmd.y, c.y);
     EXPECT_EQ(cmd.code, c.code);
+    EXPECT_EQ(std::vector<int>(cmd.rgb, cmd.rgb + 3), std::vector<int>(c.rgb, c.rgb + 3));
     EXPECT_EQ(cmd.line, 1);
   }
 }
@@ -117,6 +126,12 @@ TEST(KxwHostScript, RejectsBadLinesNamingLineAndText) {
       {"snapshot shot.bmp", "line 1: file name must end in .png: snapshot shot.bmp"},
       {"snapshot .png", "line 1: file name must end in .png: snapshot .png"},
       {"snapshot", "line 1: missing file name: snapshot"},
+      {"choose", "line 1: missing row name: choose"},
+      {"dump-list", "line 1: missing name: dump-list"},
+      {"pick-color 10 20", "line 1: missing blue: pick-color 10 20"},
+      {"pick-color 10 -1 20", "line 1: bad green \"-1\": pick-color 10 -1 20"},
+      {"pick-color 1 2 256", "line 1: bad blue \"256\": pick-color 1 2 256"},
+      {"pick-color 1 2 3 4", "line 1: more than three colour values: pick-color 1 2 3 4"},
       {"dump-tree all", "line 1: takes no arguments: dump-tree all"},
       {"dump-tree-all", "line 1: unknown command: dump-tree-all"},
   };
@@ -144,7 +159,7 @@ TEST(KxwHostOptions, ReadsEveryOption) {
   ASSERT_TRUE(ParseOptions({"--page", "p.xml", "--select-handle", "4294967295", "--select-name",
                             "Layer 1", "--dynamic", "--profile", "kxw.ini", "--script", "s.txt",
                             "--changes-dir", "out", "--page-out", "page.xml", "--macro", "m.txt",
-                            "--snapshot", "end.png", "--report"},
+                            "--snapshot", "end.png", "--host-data", "answers", "--report"},
                            options, error))
       << error;
   EXPECT_EQ(options.page, "p.xml");
@@ -157,6 +172,7 @@ TEST(KxwHostOptions, ReadsEveryOption) {
   EXPECT_EQ(options.pageOut, "page.xml");
   EXPECT_EQ(options.macro, "m.txt");
   EXPECT_EQ(options.snapshot, "end.png");
+  EXPECT_EQ(options.hostData, "answers");
   EXPECT_EQ(options.mode, RunMode::kReport);
   EXPECT_FALSE(options.help);
 
