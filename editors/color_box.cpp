@@ -175,17 +175,39 @@ int CPBColorBox::AddEntry(const npb::ColorEntry& entry) {
   pItem->nValue = entry.value;
   std::copy(std::begin(entry.colors), std::end(entry.colors), pItem->colors);
   CopyName(pItem->szName, entry.name);
-  const int nIndex = static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pItem.get())));
+  // Straight to the control's own procedure: the box has nothing to add to an append, and
+  // passing every one of a long list through the subclass chain costs more than the list.
+  static const WNDPROC s_pfnComboProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrA(m_hWnd, GCLP_WNDPROC));
+  const int nIndex = static_cast<int>(
+      ::CallWindowProcA(s_pfnComboProc, m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pItem.get())));
   if (nIndex < 0) return -1;
   m_items.push_back(std::move(pItem));
   return nIndex;
 }
 
+void CPBColorBox::FitDroppedWidth() {
+  if (!m_hWnd) return;
+  HDC hDC = ::GetDC(m_hWnd);
+  CSelectObject font(hDC, GetFont());
+  int nWidest = 0;
+  for (const auto& pItem : m_items) {
+    SIZE size = {};
+    ::GetTextExtentPoint32A(hDC, pItem->szName, static_cast<int>(std::strlen(pItem->szName)), &size);
+    nWidest = std::max<int>(nWidest, size.cx);
+  }
+  ::ReleaseDC(m_hWnd, hDC);
+  const int nSwatch = std::max(TextLineHeight(GetFont()), kColumnImageWidth);
+  const int nWanted = nSwatch + kNameGap + nWidest + kNameGap + ::GetSystemMetrics(SM_CXVSCROLL) + 2;
+  CRect rect;
+  GetWindowRect(&rect);
+  SetDroppedWidth(static_cast<UINT>(std::max<int>(nWanted, rect.Width())));
+}
+
+// The items are kept in list order (the list is never sorted and only appended to), so an
+// entry is found without asking the control.
 const ColorBoxItem* CPBColorBox::GetEntry(int nIndex) const {
-  if (!m_hWnd || nIndex < 0 || nIndex >= GetCount()) return nullptr;
-  const DWORD_PTR data = GetItemData(nIndex);
-  if (data == 0 || data == static_cast<DWORD_PTR>(CB_ERR)) return nullptr;
-  return reinterpret_cast<const ColorBoxItem*>(data);
+  if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_items.size()) return nullptr;
+  return m_items[static_cast<size_t>(nIndex)].get();
 }
 
 DWORD CPBColorBox::GetEntryKind(int nIndex) const {
@@ -260,7 +282,8 @@ void CPBColorBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) {
 void CPBColorBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   const ColorBoxItem* pItem = lpDIS->itemID == static_cast<UINT>(-1) ? nullptr : GetEntry(static_cast<int>(lpDIS->itemID));
   if (!pItem) return;
-  if (m_nSwatchWidth == 0) m_nSwatchWidth = std::max(TextLineHeight(GetFont()), kColumnImageWidth);
+  if (m_nTextHeight == 0) m_nTextHeight = TextLineHeight(GetFont());
+  if (m_nSwatchWidth == 0) m_nSwatchWidth = std::max(m_nTextHeight, kColumnImageWidth);
   CDC dc(lpDIS->hDC);
   const CRect rect(lpDIS->rcItem);
   COLORREF clrText = ::GetSysColor(COLOR_WINDOWTEXT);
@@ -281,7 +304,7 @@ void CPBColorBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   CRect rectName = rect;
   rectName.left += m_nSwatchWidth + kNameGap;
   const int nLength = static_cast<int>(std::strlen(pItem->szName));
-  const int nTextTop = rect.top + (rect.Height() - TextLineHeight(GetFont())) / 2;
+  const int nTextTop = rect.top + (rect.Height() - m_nTextHeight) / 2;
   dc.ExtTextOut(rectName.left, nTextTop, ETO_CLIPPED | ETO_OPAQUE, &rectName, pItem->szName, nLength);
   COLORREF colors[4];
   std::copy(std::begin(pItem->colors), std::end(pItem->colors), colors);
@@ -295,9 +318,8 @@ void CPBColorBox::LoadColumnStrip() {
   if (m_hColumnStrip && ::GetObjectA(m_hColumnStrip, sizeof bm, &bm)) m_nColumnStripHeight = bm.bmHeight;
 }
 
-void CPBColorBox::ForgetItem(const ColorBoxItem* pItem) {
-  auto it = std::find_if(m_items.begin(), m_items.end(), [pItem](const auto& p) { return p.get() == pItem; });
-  if (it != m_items.end()) m_items.erase(it);
+void CPBColorBox::ForgetItem(int nIndex) {
+  if (nIndex >= 0 && static_cast<size_t>(nIndex) < m_items.size()) m_items.erase(m_items.begin() + nIndex);
 }
 
 bool CPBColorBox::IsCustomChoice() const {
@@ -412,10 +434,9 @@ LRESULT CPBColorBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(std::strlen(pItem->szName));
     }
     case CB_DELETESTRING: {
-      const ColorBoxItem* pItem = GetEntry(static_cast<int>(wParam));
       const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
       if (result != CB_ERR) {
-        ForgetItem(pItem);
+        ForgetItem(static_cast<int>(wParam));
         if (static_cast<int>(wParam) == m_nCustomIndex) m_nCustomIndex = -1;
         if (static_cast<int>(wParam) < m_nCustomIndex) --m_nCustomIndex;
       }

@@ -69,6 +69,8 @@ public:
   BOOL SelectColor(COLORREF color);
   // Selects an entry (-1: none) and makes its colour the current one.
   void SelectEntry(int nIndex);
+  // Widens the dropped list to show the longest name whole.
+  void FitDroppedWidth();
   // Appends an entry; its index, or -1.
   int AddEntry(const npb::ColorEntry& entry);
 
@@ -104,10 +106,11 @@ private:
   void RunCustomDialog();
   void NotifyOwner(UINT nCode);
   void LoadColumnStrip();
-  void ForgetItem(const ColorBoxItem* pItem);
+  void ForgetItem(int nIndex);
 
   std::vector<std::unique_ptr<ColorBoxItem>> m_items;
   int m_nSwatchWidth = 0;
+  int m_nTextHeight = 0;
   HBITMAP m_hColumnStrip = nullptr;  // the module-wide strip; not owned
   int m_nColumnStripHeight = 0;
   int m_nCustomIndex = -1;

@@ -128,16 +128,10 @@ void CColorComboPropertyGridProperty::InitPlain(COLORREF color) {
   std::fill(std::begin(m_colors), std::end(m_colors), 0);
   m_colors[0] = color;
   m_varValue = m_varValueOrig = COleVariant(static_cast<long>(color));
+  // The host's name of the colour: the names its option lists use are those of the
+  // standard table, whatever order a list has them in.
   const int nIndex = npb::StandardColorIndex(color);
-  if (nIndex < 0) {
-    m_strText = npb::kHostCustomName;
-    return;
-  }
-  // The host names its options; without an answer the names of the standard table stand.
-  const std::vector<std::string> names = npb::ReadOptionNames(
-      HostPageLibrary::Instance().GetStandardOptions(npb::ReadAttrInt(m_strHandle), m_strAttrName, 1).c_str());
-  m_strText = static_cast<size_t>(nIndex) < names.size() ? names[static_cast<size_t>(nIndex)].c_str()
-                                                         : npb::kStandardColors[nIndex].hostName;
+  m_strText = nIndex < 0 ? npb::kHostCustomName : npb::kStandardColors[nIndex].hostName;
 }
 
 void CColorComboPropertyGridProperty::WriteObjectState(const char* pszName, int nValue) {
@@ -179,6 +173,7 @@ BOOL CColorComboPropertyGridProperty::OnEdit(LPPOINT lptClick) {
   if (!CPropertyGridProperty::OnEdit(lptClick)) return FALSE;
   if (!m_pColorBox) return TRUE;
   m_pColorBox->FillFromHost(m_strAttrName, m_strHandle, m_strThemeHandle, m_strColHandle);
+  m_pColorBox->FitDroppedWidth();
   if (IsSchemeOrColumn()) {
     m_pColorBox->SelectEntry(m_pColorBox->FindName(m_strText));
   } else {
@@ -223,6 +218,7 @@ BOOL CColorComboPropertyGridProperty::OnUpdateValue() {
   WriteColorState();
   m_bEnabledStateKnown = false;
   if (m_colors[0] != crOld || m_varValue.lVal != nOldValue) {
+    m_bChoicePending = true;
     if (m_pWndList) m_pWndList->OnPropertyChanged(this);
     SetOriginalValue(m_varValue);
   }
@@ -243,7 +239,10 @@ void CColorComboPropertyGridProperty::OnCloseCombo() {
   OnUpdateValue();
   Redraw();
   if (!m_bEnding && m_pWndInPlace && m_pWndInPlace->m_hWnd) m_pWndInPlace->SetFocus();
-  CommitColor();
+  // A list that closes commits, again for a row changed before; the end of the edit only
+  // commits a choice not committed yet (it comes with the browser closing too).
+  if (!m_bEnding || m_bChoicePending) CommitColor();
+  m_bChoicePending = false;
 }
 
 void CColorComboPropertyGridProperty::CommitColor() {

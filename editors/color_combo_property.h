@@ -73,4 +73,6 @@ private:
   // first paint and after every choice.
   bool m_bEnabledStateKnown = false;
   bool m_bEnding = false;
+  // The list's selection changed the row since the last commit.
+  bool m_bChoicePending = false;
 };

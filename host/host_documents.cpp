@@ -294,7 +294,8 @@ void AddSchemes(TiXmlElement* parent, const Scheme* begin, const Scheme* end, in
   }
 }
 
-// Column numbers named as "col(n)" in a data source text, in order.
+// The columns of the sheet a data source text names: every "col(n)" in it, and the
+// sheet's other columns up to the last one named, at least four in all.
 std::vector<int> ColumnsOf(std::string_view source) {
   std::vector<int> columns;
   size_t at = 0;
@@ -304,8 +305,10 @@ std::vector<int> ColumnsOf(std::string_view source) {
     if (n > 0 && std::find(columns.begin(), columns.end(), n) == columns.end())
       columns.push_back(n);
   }
-  if (columns.empty()) columns = {1, 2, 3, 4};
-  return columns;
+  const int last = std::max(4, columns.empty() ? 0 : *std::max_element(columns.begin(), columns.end()));
+  std::vector<int> sheet;
+  for (int n = 1; n <= last; ++n) sheet.push_back(n);
+  return sheet;
 }
 
 // The cells of a colour column: a deterministic spread of colours per column.
