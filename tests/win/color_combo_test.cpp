@@ -8,6 +8,7 @@
 #include "browser/module_globals.h"
 #include "editors/color_box.h"
 #include "editors/color_combo_property.h"
+#include "framework/gdi.h"
 #include "tests/win/grid_filling_fixture.h"
 
 namespace {
@@ -140,6 +141,64 @@ TEST_F(ColorComboTest, RowShowsWhatItsSourceHandlesPointAt) {
     const char* state = object->Attribute(number == 2009 ? "SDA_COLOR" : "SEA_COLOR");
     EXPECT_EQ(state ? std::string(state) : "", std::to_string(static_cast<int>(c.color)));
   }
+}
+
+TEST_F(ColorComboTest, GapAndSecondFillColoursAreEnabledByTheObjectsState) {
+  const struct {
+    const char* what;
+    std::string attrs;
+    DWORD_PTR number;
+    const char* gapState;  // "GAP COLOR DISABLE" set before the paint, or null
+    BOOL enabled;
+  } cases[] = {
+      {"gap colour by default", Attr("SEA_GAP_COLOR", "0", Handles("2", "-2")), 2002, nullptr, FALSE},
+      {"gap colour once the state says so", Attr("SEA_GAP_COLOR", "0", Handles("2", "-2")), 2002, "1", TRUE},
+      {"second fill colour of the blend pattern", Attr("SDA_PATTERN", "1") + Attr("SDA_COLOREX", "0"), 2012, nullptr,
+       TRUE},
+      {"second fill colour of another pattern", Attr("SDA_PATTERN", "3") + Attr("SDA_COLOREX", "0"), 2012, nullptr,
+       FALSE},
+      {"plain line colour", Attr("SEA_COLOR", "0"), 2001, nullptr, TRUE},
+  };
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 30);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CColorComboPropertyGridProperty* row = RowOf(c.attrs, c.number);
+    ASSERT_NE(row, nullptr);
+    if (c.gapState) row->GetXmlNode()->ToElement()->SetAttribute("GAP COLOR DISABLE", c.gapState);
+    CDC dc(memory);
+    row->OnDrawValue(&dc, CRect(0, 0, 200, 30));
+    EXPECT_EQ(row->IsEnabled(), c.enabled);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ColorComboTest, StandardColourBoxGivesAnUnlistedColourToItsCustomEntry) {
+  CPBColorBox box;
+  ASSERT_TRUE(box.Create(CRect(0, 0, 100, 300), &m_frame, 5));
+  box.AddStandardColors();
+  box.AddStandardColors();
+  ASSERT_EQ(box.GetCount(), 18) << "the standard colours are added once";
+  char name[32] = "";
+  box.SendMessage(CB_GETLBTEXT, 10, reinterpret_cast<LPARAM>(name));
+  EXPECT_STREQ(name, "Dk. Red");
+  EXPECT_TRUE(box.SelectColor(0x008000));
+  EXPECT_EQ(box.GetSelectedName(), CString("Dk. Green"));
+  EXPECT_TRUE(box.SelectColor(0x123456));
+  EXPECT_EQ(box.GetCurSel(), 17);
+  EXPECT_EQ(box.GetSelectedName(), CString("(Custom)"));
+  EXPECT_EQ(box.GetCurrentColor(), 0x123456u);
+  EXPECT_EQ(GetLastCustomColor(), 0x123456u);
+  // Without a custom entry an unlisted colour falls to the last entry.
+  box.DeleteString(17);
+  EXPECT_EQ(box.GetCustomIndex(), -1);
+  EXPECT_FALSE(box.SelectColor(0x654321));
+  EXPECT_EQ(box.GetCurSel(), 16);
 }
 
 TEST_F(ColorComboTest, ChoosingAnEntrySendsItsColourAndSourceHandles) {
