@@ -71,7 +71,7 @@ TEST_F(GridFillingTest, EachAttributeGetsTheRowOfItsNumbersRangeInDocumentOrder)
     DWORD_PTR data;
     const char* shown;
   } cases[] = {
-      {"SEA_COLOR", "255", Is<CColorComboPropertyGridProperty>, 2001, "255"},
+      {"SEA_COLOR", "255", Is<CColorComboPropertyGridProperty>, 2001, "Red"},
       {"SSA_SHAPE", "4", Is<CPictureComboPropertyGridProperty>, 3005, "4"},
       {"SEA_THICKNESS", "12abc", Is<CSliderPropertyGridProperty>, 4001, "12"},
       {"SAA_FROMVAL_TERNARY_XRANGE", "0.35", Is<CSliderPropertyGridProperty>, 4048, "0.350000"},
@@ -80,7 +80,7 @@ TEST_F(GridFillingTest, EachAttributeGetsTheRowOfItsNumbersRangeInDocumentOrder)
       {"SLA_SAMPLETOP", "3", Is<CComboPropertyGridProperty>, 7001, "3"},
       {"STA_FONT", "Arial", Is<CFormatComboBoxExProp>, 8001, "Arial"},
       {"SPA_WIDTH", "8500", Is<CSpinnerPropertyGridProperty>, 9001, "8500"},
-      {"SDA_COLOR", "not a number", Is<CColorComboPropertyGridProperty>, 2009, "0"},
+      {"SDA_COLOR", "not a number", Is<CColorComboPropertyGridProperty>, 2009, "Black"},
   };
   // Attributes without a row (9008) sit in between; an unknown name comes last.
   std::string attributes = Attr("SSA_STRING", "A");
@@ -164,9 +164,9 @@ TEST_F(GridFillingTest, ColourAndPictureRowsReceiveTheSourceTheirHandlesSelect) 
   auto* column = dynamic_cast<CPictureComboPropertyGridProperty*>(group->GetSubItem(2));
   ASSERT_TRUE(theme && garbage && column);
   EXPECT_EQ(theme->GetSourceInfo().dwSource, kColorSourceTheme);
-  EXPECT_STREQ(theme->FormatProperty(), "5");
+  EXPECT_STREQ(theme->FormatProperty(), "Ocean") << "the host's scheme 5";
   EXPECT_EQ(garbage->GetSourceInfo().dwSource, kColorSourcePlain);
-  EXPECT_STREQ(garbage->FormatProperty(), "99");
+  EXPECT_EQ(garbage->GetColor(), 99u);
   EXPECT_EQ(column->GetSourceInfo().nIndex, 5);
   EXPECT_EQ(column->GetSourceInfo().bFromColumn, 1);
   EXPECT_EQ(column->GetAttrIntValue(), 99);
