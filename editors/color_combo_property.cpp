@@ -95,7 +95,8 @@ void CColorComboPropertyGridProperty::InitFromSource(std::int32_t nColor) {
   const bool bColumn = !m_strColHandle.IsEmpty() && m_nColHandle >= 0 && m_nThemeHandle == npb::kThemeHandleColumn;
   if (bScheme || bColumn) {
     if (bFill) WriteObjectState(kShadingSmooth, 1);
-    // "ColHandle" counts columns from 0; the host's column table numbers them from 1.
+    // "ColHandle" counts worksheet columns from 0, as a choice writes it; the host's column
+    // table numbers them from 1, so a row reads back the column it was given.
     const bool bFound =
         bScheme ? InitFromTable(npb::ReadSchemeTable(library.GetColorSchemes(m_strAttrName).c_str()), m_nThemeHandle)
                 : InitFromTable(npb::ReadColumnTable(library.GetColumnSchemes(npb::ReadAttrInt(m_strHandle),
@@ -203,7 +204,7 @@ BOOL CColorComboPropertyGridProperty::OnUpdateValue() {
       m_nColHandle = npb::kColHandleNone;
       m_varValue = COleVariant(static_cast<long>(pItem->nValue));
     } else if (dwBase == npb::kColorEntryColumn) {
-      m_nColHandle = pItem->nValue - 1;
+      m_nColHandle = pItem->nValue - 1;  // the column counted from 0
       m_nThemeHandle = npb::kThemeHandleColumn;
       m_varValue = COleVariant(static_cast<long>(pItem->nValue));
     } else {

@@ -46,7 +46,7 @@ public:
 
 private:
   // Shows what the attribute holds: a scheme's or column's name and colours, else the
-  // plain colour under the host's name for it. Returns the entry kind shown.
+  // plain colour under the host's name for it.
   void InitFromSource(std::int32_t nColor);
   bool InitFromTable(const std::vector<npb::ColorEntry>& entries, std::int32_t nValue);
   void InitPlain(COLORREF color);
