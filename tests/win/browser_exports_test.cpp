@@ -7,6 +7,7 @@
 #include "editors/standalone_color_property.h"
 #include "host/pgobj_host.h"
 #include "recorder/attribute_names.h"
+#include "tests/win/thread_windows.h"
 #include "tree/tree_ctrl_xml.h"
 
 namespace {
@@ -77,26 +78,33 @@ TEST(BrowserExportsTest, DynamicUpdateFlagEchoesItsArgument) {
   for (int value : {5, 0, -1, 1}) EXPECT_EQ(activate(value), value);
 }
 
-TEST(BrowserExportsTest, NullPageWindowReturnsZeroWithoutTouchingTheHostLibrary) {
-  ASSERT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
-  auto init = Lookup<InitFn>(LoadFromBin("NexelPropBrowser.dll"), "InitPropertyBrowser");
-  ASSERT_NE(init, nullptr);
-  EXPECT_EQ(init(nullptr, 7, "Layer1"), 0);
-  EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
-}
-
 // Presses Cancel in the browser dialog once its modal loop runs; counts the dialogs seen.
 struct CancelBrowserSoon {
   static inline int seen = 0;
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dialog = FindWindowA("#32770", "Property Browser");
+    HWND dialog = npb::test::FindThreadWindow("#32770", "Property Browser");
     if (!dialog) return;
     KillTimer(nullptr, id);
     ++seen;
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   }
-  CancelBrowserSoon() { SetTimer(nullptr, 0, 30, OnTimer); }
+  CancelBrowserSoon() : timer(SetTimer(nullptr, 0, 30, OnTimer)) {}
+  UINT_PTR timer;
 };
+
+TEST(BrowserExportsTest, NullPageWindowReturnsZeroWithoutTouchingTheHostLibrary) {
+  // Other tests of this program may have loaded the library already; only a process that
+  // has not can show that this call does not load it.
+  const bool loadedBefore = GetModuleHandleA("pgobj.dll") != nullptr;
+  auto init = Lookup<InitFn>(LoadFromBin("NexelPropBrowser.dll"), "InitPropertyBrowser");
+  ASSERT_NE(init, nullptr);
+  CancelBrowserSoon::seen = 0;
+  CancelBrowserSoon cancel;
+  EXPECT_EQ(init(nullptr, 7, "Layer1"), 0);
+  KillTimer(nullptr, cancel.timer);
+  EXPECT_EQ(CancelBrowserSoon::seen, 0) << "no dialog ran";
+  if (!loadedBefore) EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
+}
 
 TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPages) {
   HMODULE pgobj = LoadFromBin("pgobj.dll");
@@ -108,6 +116,7 @@ TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPage
   ASSERT_NE(init, nullptr);
 
   PageWindow sample, broken, unknown;
+  CancelBrowserSoon::seen = 0;
   EXPECT_GT(openPage(sample.hwnd, nullptr), 0);
   CancelBrowserSoon{};
   EXPECT_EQ(init(sample.hwnd, 0, nullptr), 1);

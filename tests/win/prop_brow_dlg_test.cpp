@@ -13,6 +13,7 @@
 #include "browser/module_globals.h"
 #include "host/pgobj_host.h"
 #include "resources/resource.h"
+#include "tests/win/thread_windows.h"
 
 namespace {
 
@@ -283,9 +284,9 @@ struct ModalPress {
   static inline WPARAM wParam = 0;
   static inline int applyEnabled = -1;
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND dlg = FindWindowA("#32770", "Property Browser");
+    HWND dlg = npb::test::FindThreadWindow("#32770", "Property Browser");
     if (!dlg) return;
+    KillTimer(nullptr, id);
     applyEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_APPLY)) ? 1 : 0;
     PostMessageA(dlg, message, wParam, 0);
   }
@@ -472,7 +473,7 @@ TEST_F(BrowserDialog, ApplyStylesSendsForgetsTheCopiedItemAndIsRefusedWhenDisabl
 struct MenuPeek {
   static inline std::vector<MenuLine> seen;
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND popup = FindWindowA("#32768", nullptr);
+    HWND popup = npb::test::FindThreadWindow("#32768");
     if (!popup) return;
     KillTimer(nullptr, id);
     seen = Lines(reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)));
