@@ -21,11 +21,6 @@ constexpr int kStatusNotAvailable = 3;
 constexpr int kStatusFailed = 1;
 constexpr const char* kNotAvailable = "not available yet";
 
-HWND FocusOr(HWND fallback) {
-  HWND focus = GetFocus();
-  return focus != nullptr ? focus : fallback;
-}
-
 }  // namespace
 
 ScriptPlayer* ScriptPlayer::current_ = nullptr;
@@ -61,6 +56,7 @@ void CALLBACK ScriptPlayer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 LRESULT CALLBACK ScriptPlayer::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
   HWND window = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_SETFOCUS && current_ != nullptr && window != nullptr) current_->lastFocus_ = window;
   if (code == HCBT_ACTIVATE && current_ != nullptr && !current_->answers_.empty() &&
       IsMessageBox(window)) {
     current_->AnswerBox(window);
@@ -226,7 +222,7 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       PostMouse(dialog, point, MouseAction::kRightClick);
       return outcome;
     case CommandKind::kKey:
-      PressKey(FocusOr(dialog), command.code);
+      PressKey(KeyTarget(dialog), command.code);
       return outcome;
     case CommandKind::kType: {
       // One character a tick, each to the window that has the focus by then: the first one
@@ -235,7 +231,7 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
         typed_ = 0;
         return outcome;
       }
-      HWND target = FocusOr(dialog);
+      HWND target = KeyTarget(dialog);
       // A dialog open over the browser takes the text: its focused field, else its first.
       if (HWND over = FindDialogOver(dialog); over != nullptr && !IsChild(over, target)) {
         HWND field = FindWindowExA(over, nullptr, "Edit", nullptr);
@@ -311,6 +307,18 @@ ScriptPlayer::Outcome ScriptPlayer::DumpTree(HWND dialog) {
   }
   std::fflush(stdout);
   return outcome;
+}
+
+// Where a key typed now would go: the focus window. While another program has the
+// activation for a moment the thread has no focus; the keys then go to the browser's control
+// that had it last, not to the dialog, where Return would mean OK.
+HWND ScriptPlayer::KeyTarget(HWND dialog) const {
+  HWND focus = GetFocus();
+  if (focus != nullptr) return focus;
+  if (lastFocus_ != nullptr && IsWindowVisible(lastFocus_) && IsChild(dialog, lastFocus_)) {
+    return lastFocus_;
+  }
+  return dialog;
 }
 
 void ScriptPlayer::PressKey(HWND target, int code) {
@@ -392,12 +400,12 @@ ScriptPlayer::Outcome ScriptPlayer::RunListCommand(HWND dialog, const ScriptComm
   if (command.kind == CommandKind::kDumpList) {
     for (size_t i = 0; i < texts.size(); ++i) std::printf("%u\t%s\n", static_cast<unsigned>(i), texts[i].c_str());
     std::fflush(stdout);
-    PostKey(FocusOr(combo), VK_ESCAPE);
+    PostKey(GetFocus() != nullptr ? GetFocus() : combo, VK_ESCAPE);
     return {Step::kDone, 0, {}};
   }
   const auto it = std::find(texts.begin(), texts.end(), command.text);
   if (it == texts.end()) {
-    PostKey(FocusOr(combo), VK_ESCAPE);
+    PostKey(GetFocus() != nullptr ? GetFocus() : combo, VK_ESCAPE);
     return {Step::kFail, kStatusNotFound, "the list of \"" + name + "\" has no entry \"" + command.text + "\""};
   }
   // Scrolled into the list as the wheel would, then clicked.

@@ -73,6 +73,7 @@ class ScriptPlayer {
   Outcome RunListCommand(HWND dialog, const ScriptCommand& command);
   // Posts a key of a `key` command, holding its modifiers.
   void PressKey(HWND target, int code);
+  HWND KeyTarget(HWND dialog) const;
   [[noreturn]] void Fail(const ScriptCommand* command, int status, const std::string& problem);
 
   static ScriptPlayer* current_;
@@ -82,6 +83,7 @@ class ScriptPlayer {
   size_t next_ = 0;
   UINT_PTR timer_ = 0;
   HHOOK hook_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the last window that took the focus
   DWORD waitingSince_ = 0;
   bool busy_ = false;
   bool browserReturned_ = false;
