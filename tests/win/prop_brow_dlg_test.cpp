@@ -277,25 +277,24 @@ TEST_F(BrowserDialog, ApplySendsTheWholeTreeEachTimeAndClearsOnlyTheApplyPending
   }
 }
 
-// From inside the modal loop, once it has had time to go idle: notes whether Apply is
-// enabled, then sends the dialog a message.
-struct ModalPress {
-  static inline UINT message = 0;
-  static inline WPARAM wParam = 0;
-  static inline int applyEnabled = -1;
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = npb::test::FindThreadWindow("#32770", "Property Browser");
-    if (!dlg) return;
-    KillTimer(nullptr, id);
-    applyEnabled = IsWindowEnabled(GetDlgItem(dlg, IDC_APPLY)) ? 1 : 0;
-    PostMessageA(dlg, message, wParam, 0);
+// The dialog run modally that, the first time its loop goes idle, notes whether Apply is
+// enabled and then sends itself a message.
+class IdlePressDlg : public CPropBrowDlg {
+public:
+  IdlePressDlg(UINT message, WPARAM wParam) : m_message(message), m_wParam(wParam) {}
+  int applyEnabled = -1;
+
+protected:
+  void OnModalIdle() override {
+    CPropBrowDlg::OnModalIdle();
+    if (applyEnabled != -1) return;
+    applyEnabled = GetDlgItem(IDC_APPLY)->IsWindowEnabled() ? 1 : 0;
+    PostMessage(m_message, m_wParam, 0);
   }
-  static void Arm(UINT msg, WPARAM wp) {
-    message = msg;
-    wParam = wp;
-    applyEnabled = -1;
-    SetTimer(nullptr, 0, 300, OnTimer);
-  }
+
+private:
+  UINT m_message;
+  WPARAM m_wParam;
 };
 
 TEST_F(BrowserDialog, OkSendsOnceAndClosesCancelAndTheCloseBoxSendNothing) {
@@ -312,13 +311,12 @@ TEST_F(BrowserDialog, OkSendsOnceAndClosesCancelAndTheCloseBoxSendNothing) {
   };
   for (const auto& c : cases) {
     m_heard = Heard{};
-    CPropBrowDlg dlg;
+    IdlePressDlg dlg(c.message, c.wParam);
     dlg.m_hWndPage = m_page;
-    ModalPress::Arm(c.message, c.wParam);
     EXPECT_EQ(dlg.DoModal(), c.result) << c.how;
     EXPECT_EQ(m_heard.calls, c.sends) << c.how;
     EXPECT_FALSE(dlg.IsWindow()) << c.how;
-    EXPECT_EQ(ModalPress::applyEnabled, 0) << "the idle loop found nothing to apply on the first object";
+    EXPECT_EQ(dlg.applyEnabled, 0) << "the idle loop found nothing to apply on the first object";
   }
 }
 
