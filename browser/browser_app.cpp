@@ -1,15 +1,24 @@
 #include "browser/browser_app.h"
 
+#include <string>
+
+#include "browser/assertion.h"
 #include "browser/module_globals.h"
 #include "browser/number_locale_win.h"
+#include "framework/exception_barrier.h"
 
 namespace {
 constexpr char kModuleFileName[] = "NexelPropBrowser.dll";
+
+void ReportStoppedException(const char* place) {
+  npb::ReportAssertion((std::string("an exception was stopped in ") + place).c_str(), __FILE__, __LINE__);
 }
+}  // namespace
 
 CNexelPropBrowserApp::CNexelPropBrowserApp() : CWinApp(kModuleFileName) {
   g_hResourceInstance = GetModuleHandleA(kModuleFileName);
   npb::UseSystemNumberLocale();
+  AfxSetExceptionReporter(ReportStoppedException);
 }
 
 CNexelPropBrowserApp::~CNexelPropBrowserApp() = default;

@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include "framework/exception_barrier.h"
 #include "framework/module_state.h"
 #include "framework/window_class.h"
 
@@ -35,7 +36,10 @@ HWND CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hParent) {
 INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_INITDIALOG || !lParam) return FALSE;
   auto* pDlg = reinterpret_cast<CDialog*>(lParam);
-  if (pDlg->m_hWnd || !pDlg->SubclassWindow(hDlg)) return FALSE;
+  if (pDlg->m_hWnd) return FALSE;
+  if (!AfxCallGuarded("dialog procedure", FALSE, [pDlg, hDlg] { return pDlg->SubclassWindow(hDlg); })) {
+    return FALSE;
+  }
   // This WM_INITDIALOG arrived before the subclass existed: run it through the object now;
   // the dialog manager's own processing follows when we return, so there is no default here.
   return static_cast<INT_PTR>(Dispatch(pDlg, message, wParam, lParam, true));
@@ -92,7 +96,11 @@ void CDialog::RunModalLoop() {
   while (m_bContinueModal && m_hWnd) {
     if (idleDue && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
       idleDue = false;
-      OnModalIdle();
+      // The loop outlives a failing idle handler or filter: the dialog stays usable.
+      AfxCallGuarded("dialog idle", false, [this] {
+        OnModalIdle();
+        return true;
+      });
       continue;
     }
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
@@ -101,7 +109,9 @@ void CDialog::RunModalLoop() {
       if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (!WalkPreTranslateTree(m_hWnd, &msg) && !(m_hWnd && ::IsDialogMessageA(m_hWnd, &msg))) {
+    const bool taken =
+        AfxCallGuarded("message filter", FALSE, [this, &msg] { return WalkPreTranslateTree(m_hWnd, &msg); });
+    if (!taken && !(m_hWnd && ::IsDialogMessageA(m_hWnd, &msg))) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "framework/exception_barrier.h"
 #include "framework/module_state.h"
 #include "framework/window_class.h"
 
@@ -55,7 +56,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
       ::SetWindowLongPtrA(hWnd, 0, reinterpret_cast<LONG_PTR>(pWnd));
       pWnd->m_hWnd = hWnd;
       pWnd->m_hook = CWnd::Hook::OwnClass;
-      pWnd->PreSubclassWindow();
+      const bool ready = AfxCallGuarded("window creation", false, [pWnd] {
+        pWnd->PreSubclassWindow();
+        return true;
+      });
+      if (!ready) {
+        // The creation fails; the object stays unbound.
+        pWnd->Unhook();
+        return FALSE;
+      }
     }
   }
   auto* pWnd = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, 0));
@@ -71,10 +80,20 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT CWnd::Dispatch(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool noDefault) {
-  Frame frame{{pWnd->m_hWnd, message, wParam, lParam, 0, {0, 0}}, 0, noDefault, pWnd->m_pFrame};
+  Frame frame{{pWnd->m_hWnd, message, wParam, lParam, 0, {0, 0}}, 0, noDefault, false, pWnd->m_pFrame};
   pWnd->m_pFrame = &frame;
   ++pWnd->m_nDepth;
-  LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+  bool stopped = false;
+  LRESULT result = 0;
+  try {
+    result = pWnd->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    stopped = true;
+  }
+  if (stopped) {
+    AfxReportStoppedException("window procedure");
+    result = StoppedMessageResult(pWnd, frame);
+  }
   pWnd->m_pFrame = frame.prev;
   --pWnd->m_nDepth;
   if (message == WM_NCDESTROY && pWnd->m_hWnd == frame.msg.hwnd) {
@@ -86,6 +105,21 @@ LRESULT CWnd::Dispatch(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, b
     pWnd->PostNcDestroy();  // may delete the object: nothing touches it after this
   }
   return result;
+}
+
+LRESULT CWnd::StoppedMessageResult(CWnd* pWnd, Frame& frame) {
+  // A window whose creation handler failed is not created; any other message gets what the
+  // default handling gives, once.
+  switch (frame.msg.message) {
+    case WM_NCCREATE:
+      return FALSE;
+    case WM_CREATE:
+      return -1;
+    default:
+      break;
+  }
+  if (frame.defaultRan) return frame.defResult;
+  return AfxCallGuarded("default window procedure", LRESULT{0}, [pWnd] { return pWnd->Default(); });
 }
 
 void CWnd::Unhook() {
@@ -200,6 +234,7 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
 LRESULT CWnd::Default() {
   if (!m_pFrame || !m_hWnd || m_pFrame->noDefault) return 0;
   const MSG& m = m_pFrame->msg;
+  m_pFrame->defaultRan = true;
   m_pFrame->defResult = DefWindowProc(m.message, m.wParam, m.lParam);
   return m_pFrame->defResult;
 }

@@ -191,6 +191,7 @@ private:
     MSG msg;
     LRESULT defResult;
     bool noDefault;
+    bool defaultRan;
     Frame* prev;
   };
 
@@ -198,6 +199,8 @@ private:
   // Runs one message through the object; unbinds it on WM_NCDESTROY and calls PostNcDestroy
   // once no message of the object is still being handled.
   static LRESULT Dispatch(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, bool noDefault = false);
+  // The result of a message whose handler threw.
+  static LRESULT StoppedMessageResult(CWnd* pWnd, Frame& frame);
   void Unhook();
   LRESULT LastDefaultResult() const { return m_pFrame ? m_pFrame->defResult : 0; }
 

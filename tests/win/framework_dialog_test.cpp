@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,8 @@ public:
   bool ownerEnabledDuringLoop = true;
   HWND owner = nullptr;
   int endWith = 0;
+  bool quitFromIdle = false;
+  bool throwFromIdle = false;
 
 protected:
   BOOL OnInitDialog() override {
@@ -93,9 +96,11 @@ protected:
   // The keys are typed once the dialog is up and the loop has gone idle, as a user would.
   void OnModalIdle() override {
     if (++idleCalls > 1) return;
+    if (quitFromIdle) ::PostQuitMessage(5);
     first.SetFocus();
     for (UINT vk : posted) ::PostMessageA(first.m_hWnd, WM_KEYDOWN, vk, 1);
     PostMessage(kEndMessage);
+    if (throwFromIdle) throw std::runtime_error("idle failed");
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kEndMessage) {
@@ -148,6 +153,29 @@ TEST(FrameworkDialog, EscapeEndsWithCancelAndTheOwnerComesBack) {
   EXPECT_EQ(1, dlg.cancelCalls);
   EXPECT_FALSE(dlg.ownerEnabledDuringLoop);
   EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST(FrameworkDialog, QuitEndsTheLoopAndIsLeftForTheOuterOne) {
+  TemplateBuilder tmpl;
+  TestDialog dlg;
+  dlg.InitModalIndirect(tmpl.Get());
+  dlg.quitFromIdle = true;
+  EXPECT_EQ(-1, dlg.DoModal());
+  EXPECT_EQ(nullptr, dlg.m_hWnd);
+  MSG msg{};
+  ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit was swallowed";
+  EXPECT_EQ(5u, msg.wParam);
+}
+
+TEST(FrameworkDialog, AFailingIdleHandlerLeavesTheLoopRunning) {
+  TemplateBuilder tmpl;
+  TestDialog dlg;
+  dlg.InitModalIndirect(tmpl.Get());
+  dlg.throwFromIdle = true;
+  dlg.endWith = 9;
+  // The idle handler throws after posting the message that ends the dialog.
+  EXPECT_EQ(9, dlg.DoModal());
+  EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 TEST(FrameworkDialog, MissingTemplateFailsQuietly) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/exception_barrier.h"
 #include "framework/gdi.h"
 #include "framework/std_controls.h"
 #include "framework/window_class.h"
@@ -255,6 +257,70 @@ TEST(FrameworkWnd, SubclassedControlsKeepTheirBehaviourAndLetGoOnDestroy) {
   parent.DestroyWindow();
   EXPECT_EQ(nullptr, edit.m_hWnd);
   EXPECT_FALSE(::IsWindow(hEdit));
+}
+
+// Throws from the handler of one message, before or after the default handling ran.
+class ThrowingWnd : public CWnd {
+public:
+  UINT throwOn = 0;
+  bool afterDefault = false;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == throwOn) {
+      if (afterDefault) Default();
+      throw std::runtime_error("handler failed");
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+std::vector<std::string> g_stopped;
+void RecordStopped(const char* place) { g_stopped.push_back(place); }
+
+TEST(FrameworkWnd, AnExceptionStopsAtTheWindowProcedureWithTheDefaultResult) {
+  const AfxExceptionReporter previous = AfxSetExceptionReporter(RecordStopped);
+  ASSERT_TRUE(AfxRegisterClass(kClass));
+  RecordingWnd parent;
+  ASSERT_TRUE(parent.CreateTop());
+  const struct {
+    const char* what;
+    bool subclassed;
+    bool afterDefault;
+  } cases[] = {
+      {"own class", false, false},
+      {"own class, after the default", false, true},
+      {"subclassed edit", true, false},
+      {"subclassed edit, after the default", true, true},
+  };
+  for (const auto& c : cases) {
+    g_stopped.clear();
+    ThrowingWnd wnd;
+    wnd.throwOn = WM_GETTEXTLENGTH;
+    wnd.afterDefault = c.afterDefault;
+    if (c.subclassed) {
+      ASSERT_TRUE(wnd.SubclassWindow(::CreateWindowExA(0, "EDIT", "abc", WS_CHILD, 0, 0, 50, 20,
+                                                       parent.m_hWnd, nullptr, nullptr, nullptr)));
+    } else {
+      ASSERT_TRUE(wnd.CreateEx(0, kClass, "abc", WS_CHILD, CRect(0, 0, 50, 20), &parent, 3));
+    }
+    // Sent through the system, whose frames the exception must not cross.
+    EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_GETTEXTLENGTH, 0, 0), 3) << c.what;
+    EXPECT_EQ(g_stopped, std::vector<std::string>{"window procedure"}) << c.what;
+    wnd.throwOn = 0;
+    EXPECT_EQ(::SendMessageA(wnd.m_hWnd, WM_GETTEXTLENGTH, 0, 0), 3) << c.what << ": still routed";
+    EXPECT_EQ(g_stopped.size(), 1u) << c.what;
+    wnd.DestroyWindow();
+    EXPECT_EQ(wnd.m_hWnd, nullptr) << c.what << ": let go on destruction as usual";
+  }
+  // A creation handler that throws makes the creation fail and leaves the object unbound.
+  ThrowingWnd failing;
+  failing.throwOn = WM_CREATE;
+  g_stopped.clear();
+  EXPECT_FALSE(failing.CreateEx(0, kClass, "x", WS_CHILD, CRect(0, 0, 5, 5), &parent, 4));
+  EXPECT_EQ(failing.m_hWnd, nullptr);
+  EXPECT_EQ(g_stopped.size(), 1u);
+  AfxSetExceptionReporter(previous);
 }
 
 TEST(FrameworkWnd, StyleAndPreTranslateWalk) {
