@@ -275,6 +275,14 @@ TEST_F(BrowserDialog, ApplySendsTheWholeTreeEachTimeAndClearsOnlyTheApplyPending
     EXPECT_EQ(record->bApplyPending, 0);
     EXPECT_EQ(record->bModified, 1) << "the change is sent again by the next Apply";
   }
+
+  // A document too large for the save buffer is not sent, and the change stays pending.
+  attribute->SetAttribute("AttrValue", std::string(70000, '7').c_str());
+  record->bApplyPending = 1;
+  dlg->m_nChunkCount = 0;  // one 64 KiB piece
+  dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED), 0);
+  EXPECT_EQ(m_heard.calls, 3);
+  EXPECT_EQ(record->bApplyPending, 1) << "a failed save keeps the apply-pending mark";
 }
 
 // The dialog run modally that, the first time its loop goes idle, notes whether Apply is
