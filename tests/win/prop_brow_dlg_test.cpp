@@ -409,6 +409,22 @@ TEST_F(BrowserDialog, OkApplyAndATreeClickTakeTheOpenEditorsValueFirstAndStopWhe
   }
 }
 
+TEST_F(BrowserDialog, OpeningAndClosingGivesBackEveryWindowAndGdiObject) {
+  auto openAndCancel = [this] {
+    IdlePressDlg dlg(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    dlg.m_hWndPage = m_page;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  };
+  // The first uses load what stays for the process: classes, fonts, caches.
+  openAndCancel();
+  openAndCancel();
+  const int windows = npb::test::CountThreadWindows(), objects = npb::test::CountGdiObjects();
+  ASSERT_GE(objects, 0) << "no way to count GDI objects here";
+  for (int i = 0; i < 12; ++i) openAndCancel();
+  EXPECT_EQ(npb::test::CountThreadWindows(), windows);
+  EXPECT_EQ(npb::test::CountGdiObjects(), objects);
+}
+
 struct MenuLine {
   std::string text;
   bool enabled;

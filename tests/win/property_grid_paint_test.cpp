@@ -5,6 +5,7 @@
 #include "framework/gdi_objects.h"
 #include "grid/property_grid_ctrl.h"
 #include "tests/win/property_grid_fixture.h"
+#include "tests/win/thread_windows.h"
 
 namespace npb::gridtest {
 namespace {
@@ -213,6 +214,37 @@ TEST(PropertyGridPaint, DescriptionAreaShowsTheCurrentRowsDescription) {
   w.grid.SetCurSel(pRow);
   const Picture picture(w.grid);
   EXPECT_GT(picture.CountOther(rectText, kDescription), 0);
+}
+
+TEST(PropertyGridPaint, EditingAndFramePaintingGiveBackTheirWindowsAndGdiObjects) {
+  // The count must see what a test creates, or it proves nothing here.
+  const int before = npb::test::CountGdiObjects();
+  ASSERT_GE(before, 0) << "no way to count GDI objects here";
+  CBrush probes[3] = {CBrush(RGB(1, 2, 3)), CBrush(RGB(4, 5, 6)), CBrush(RGB(7, 8, 9))};
+  ASSERT_EQ(npb::test::CountGdiObjects(), before + 3);
+
+  GridWindow w(300, 200, WS_BORDER);
+  auto* spin = new CPropertyGridProperty("spin", COleVariant(5L));
+  spin->EnableSpinControl(TRUE, 0, 10);
+  auto* slider = new CPropertyGridProperty("slider", COleVariant(2.5));
+  slider->EnableSliderControl(TRUE);
+  auto* list = new CPropertyGridProperty("list", COleVariant("a"));
+  list->AddOption("a");
+  list->AddOption("b");
+  for (auto* row : {spin, slider, list}) w.grid.AddProperty(row);
+  auto round = [&w, spin, slider, list] {
+    for (auto* row : {spin, slider, list}) {
+      w.grid.SetCurSel(row);
+      EXPECT_TRUE(w.grid.EditItem(row)) << row->GetName();
+      w.grid.EndEditItem();
+    }
+    w.Paint();
+  };
+  round();
+  const int windows = npb::test::CountThreadWindows(), objects = npb::test::CountGdiObjects();
+  for (int i = 0; i < 10; ++i) round();
+  EXPECT_EQ(npb::test::CountThreadWindows(), windows) << "in-place controls left behind";
+  EXPECT_EQ(npb::test::CountGdiObjects(), objects) << "device contexts or objects left behind";
 }
 
 }  // namespace
