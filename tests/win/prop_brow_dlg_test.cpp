@@ -420,7 +420,7 @@ TEST_F(BrowserDialog, OpeningAndClosingGivesBackEveryWindowAndGdiObject) {
   openAndCancel();
   const int windows = npb::test::CountThreadWindows(), objects = npb::test::CountGdiObjects();
   ASSERT_GE(objects, 0) << "no way to count GDI objects here";
-  for (int i = 0; i < 12; ++i) openAndCancel();
+  for (int i = 0; i < 8; ++i) openAndCancel();
   EXPECT_EQ(npb::test::CountThreadWindows(), windows);
   EXPECT_EQ(npb::test::CountGdiObjects(), objects);
 }
