@@ -103,7 +103,9 @@ TEST(BrowserExportsTest, NullPageWindowReturnsZeroWithoutTouchingTheHostLibrary)
   EXPECT_EQ(init(nullptr, 7, "Layer1"), 0);
   KillTimer(nullptr, cancel.timer);
   EXPECT_EQ(CancelBrowserSoon::seen, 0) << "no dialog ran";
-  if (!loadedBefore) EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
+  if (!loadedBefore) {
+    EXPECT_EQ(GetModuleHandleA("pgobj.dll"), nullptr);
+  }
 }
 
 TEST(BrowserExportsTest, InvocationReturnsOneForReadableUnreadableAndMissingPages) {

@@ -74,7 +74,12 @@ inline int CountGdiObjects() {
     UINT64 user;
   };
   static_assert(sizeof(Entry) == 24);
-  const BYTE* peb = reinterpret_cast<const BYTE*>(__readfsdword(0x30));
+  // GCC takes the fs-relative read of the thread block for an access through null.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
+  const BYTE* teb = reinterpret_cast<const BYTE*>(NtCurrentTeb());
+#pragma GCC diagnostic pop
+  const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x30);
   const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0x94);
   if (!table) return -1;
   int count = 0;
