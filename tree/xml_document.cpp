@@ -69,10 +69,10 @@ int MeasureXmlDepth(const char* text, int limit) {
       }
     }
     if (!*q) break;
-    if (q[-1] != '/') {
-      if (++depth > deepest) deepest = depth;
-      if (deepest > limit) return limit + 1;
-    }
+    // An empty element stands one level deeper than its parent too; it just closes at once.
+    if (depth + 1 > deepest) deepest = depth + 1;
+    if (deepest > limit) return limit + 1;
+    if (q[-1] != '/') ++depth;
     p = q + 1;
   }
   return deepest;

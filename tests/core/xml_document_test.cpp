@@ -73,11 +73,11 @@ TEST(XmlDocumentTest, ReadingDropsThePreviousContent) {
 
 TEST(XmlDocumentTest, DepthIsMeasuredOutsideQuotesAndMarkup) {
   const struct { const char* text; int depth; } cases[] = {
-      {"<a><b><c/></b></a>", 2},
+      {"<a><b><c/></b></a>", 3},
       {"<a x='<b>'><c></c></a>", 2},
       {"<a><!-- <b><c> --></a>", 1},
       {"<a><![CDATA[<b><c>]]></a>", 1},
-      {"<?xml version=\"1.0\"?><a/>", 0},
+      {"<?xml version=\"1.0\"?><a/>", 1},
       {"<a></a><b><c></c></b>", 2},
       {"<a", 0},
   };
@@ -88,6 +88,9 @@ TEST(XmlDocumentTest, TooDeepTextIsRefusedBeforeParsing) {
   TiXmlDocument doc;
   EXPECT_TRUE(npb::ReadXmlText(doc, Nested(npb::kMaxXmlDepth - 1)));
   EXPECT_FALSE(npb::ReadXmlText(doc, Nested(npb::kMaxXmlDepth)));
+  std::string emptyInnermost = Nested(npb::kMaxXmlDepth - 1);
+  emptyInnermost.insert(emptyInnermost.find("</Object>"), "<Object/>");
+  EXPECT_FALSE(npb::ReadXmlText(doc, emptyInnermost));
   EXPECT_FALSE(npb::ReadXmlText(doc, Nested(20000)));
 }
 
