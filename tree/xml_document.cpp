@@ -228,14 +228,19 @@ private:
   bool m_utf8 = false;
 };
 
-// A UTF-8 lead byte among the last bytes whose sequence runs past the end: the parser
-// would step over the terminator and read on beyond the text.
-std::size_t CutSequenceAtEnd(char* text, std::size_t length) {
-  for (std::size_t back = 1; back <= 3 && back <= length; ++back) {
-    const auto lead = static_cast<unsigned char>(text[length - back]);
-    if (SequenceLength(lead) > static_cast<int>(back)) {
-      text[length - back] = '\0';
-      return length - back;
+// A UTF-8 lead byte among the last bytes whose sequence runs past the end would lead
+// the parser over the terminator, to read on beyond the text. Which bytes lead depends on
+// where the steps before them fell, so every such byte is cut, the earliest first, until
+// none is left: only the tail of a text that could not be read whole goes.
+std::size_t CutSequencesAtEnd(char* text, std::size_t length) {
+  for (bool cut = true; cut;) {
+    cut = false;
+    for (std::size_t back = length < 3 ? length : 3; back >= 1 && !cut; --back) {
+      if (SequenceLength(static_cast<unsigned char>(text[length - back])) > static_cast<int>(back)) {
+        length -= back;
+        text[length] = '\0';
+        cut = true;
+      }
     }
   }
   return length;
@@ -257,7 +262,7 @@ bool ReadXmlText(TiXmlDocument& doc, char* text) {
   doc.Clear();
   doc.ClearError();
   if (!text || !*text) return false;
-  CutSequenceAtEnd(text, NormalizeLineEnds(text));
+  CutSequencesAtEnd(text, NormalizeLineEnds(text));
   if (!*text || MeasureXmlDepth(text) > kMaxXmlDepth) return false;
   doc.Parse(text, nullptr, TIXML_DEFAULT_ENCODING);
   if (doc.Error()) {
