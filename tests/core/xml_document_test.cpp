@@ -47,6 +47,9 @@ TEST(XmlDocumentTest, ReadingAcceptsOnlyParsableNonEmptyText) {
       {"<XML><ObjectList></XML>", false, false},
       {"<XML attr=\"unterminated></XML>", false, false},
       {"<!-- note --><XML a='x>y' b=\"/>\"><ObjectList/></XML>", true, true},
+      // A UTF-8 sequence cut short by the end must not lead the parser past it.
+      {"\xEF\xBB\xBF<XML><ObjectList>\xE9", false, false},
+      {"<?xml version=\"1.0\"?><XML><ObjectList a=\"\xE9\x01\xDD\xF0\xC6", false, false},
   };
   for (const auto& c : cases) {
     TiXmlDocument doc;
@@ -73,13 +76,20 @@ TEST(XmlDocumentTest, ReadingDropsThePreviousContent) {
 
 TEST(XmlDocumentTest, DepthIsMeasuredOutsideQuotesAndMarkup) {
   const struct { const char* text; int depth; } cases[] = {
-      {"<a><b><c/></b></a>", 2},
+      {"<a><b><c/></b></a>", 3},
       {"<a x='<b>'><c></c></a>", 2},
       {"<a><!-- <b><c> --></a>", 1},
       {"<a><![CDATA[<b><c>]]></a>", 1},
-      {"<?xml version=\"1.0\"?><a/>", 0},
+      {"<?xml version=\"1.0\"?><a/>", 1},
       {"<a></a><b><c></c></b>", 2},
-      {"<a", 0},
+      {"<a", 1},
+      // Markup ends where the parser ends it, not where it should.
+      {"<?xml version=\"1.0\"/><a><b/></a>", 2},
+      {"<?pi > <a><b/></a> ?>", 2},
+      {"<a v=\"&#x\"><!--x1;\"><b/></a>", 2},
+      // In UTF-8 a lead byte takes the bytes after it, an end tag's included.
+      {"\xEF\xBB\xBF<a><b>\xE9</b><b>\xE9</b><b/></a>", 4},
+      {"<?xml version=\"1.0\" encoding=\"UTF-8\"?><a><b>\xE9</b><b/></a>", 3},
   };
   for (const auto& c : cases) EXPECT_EQ(npb::MeasureXmlDepth(c.text), c.depth) << c.text;
 }
@@ -88,6 +98,9 @@ TEST(XmlDocumentTest, TooDeepTextIsRefusedBeforeParsing) {
   TiXmlDocument doc;
   EXPECT_TRUE(npb::ReadXmlText(doc, Nested(npb::kMaxXmlDepth - 1)));
   EXPECT_FALSE(npb::ReadXmlText(doc, Nested(npb::kMaxXmlDepth)));
+  std::string emptyInnermost = Nested(npb::kMaxXmlDepth - 1);
+  emptyInnermost.insert(emptyInnermost.find("</Object>"), "<Object/>");
+  EXPECT_FALSE(npb::ReadXmlText(doc, emptyInnermost));
   EXPECT_FALSE(npb::ReadXmlText(doc, Nested(20000)));
 }
 
