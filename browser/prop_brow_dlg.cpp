@@ -104,6 +104,13 @@ BOOL CPropBrowDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     *pResult = AcceptOpenEdit() ? FALSE : TRUE;
     return TRUE;
   }
+  if (pHeader && pHeader->idFrom == IDC_OBJECT_TREE &&
+      (pHeader->code == TVN_DELETEITEMA || pHeader->code == TVN_DELETEITEMW)) {
+    // The host may remove the copied item while the dialog is open: nothing is left to copy.
+    if (reinterpret_cast<const NMTREEVIEWA*>(lParam)->itemOld.hItem == m_hStyleSource) m_hStyleSource = nullptr;
+    *pResult = 0;
+    return TRUE;
+  }
   return CDialog::OnNotify(wParam, lParam, pResult);
 }
 
@@ -242,8 +249,7 @@ void CPropBrowDlg::OnApplyStyles() {
   const Xml_ObjectData* pSelected = hSelected ? m_wndTree.GetObjectData(hSelected) : nullptr;
   const Xml_ObjectData* pSource = m_hStyleSource ? m_wndTree.GetObjectData(m_hStyleSource) : nullptr;
   if (!m_hStyleSource || !npb::CanApplyStyles(pSource, pSelected) || !AcceptOpenEdit()) return;
-  // Not written yet: the transfer of the copied style onto the selected object
-  // (CopyApplyStyle). Until it exists the document is sent as it stands.
+  if (pSource->pNode && pSelected->pNode) m_wndTree.CopyApplyStyle(pSource->pNode, pSelected->pNode, hSelected, 0);
   if (!SaveAndSend()) return;
   m_hStyleSource = nullptr;
   m_wndTree.UpdatePropGridCtrl(hSelected);

@@ -61,6 +61,10 @@ BOOL CPropertyGridCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd
   return bCreated;
 }
 
+BOOL CPropertyGridCtrl::Create(DWORD dwStyle, const RECT& rect, HWND hWndParent, UINT nID) {
+  return hWndParent ? Create(dwStyle, rect, CWnd::FromHandle(hWndParent), nID) : FALSE;
+}
+
 void CPropertyGridCtrl::PreSubclassWindow() {
   CWnd::PreSubclassWindow();
   if (!m_bInCreate) {

@@ -50,6 +50,8 @@ public:
   virtual const CRuntimeClass* GetRuntimeClass() const;
 
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  // The same under a window given by handle, for a host without this module's window classes.
+  BOOL Create(DWORD dwStyle, const RECT& rect, HWND hWndParent, UINT nID);
 
   // ---- rows -----------------------------------------------------------------------------
   // Takes ownership; the row's 0-based index, or -1 (nothing taken) when it is already in a grid.

@@ -82,6 +82,7 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
   if (!hItem || !m_pPGCtrl) return;
   CPropertyGridCtrl& grid = *m_pPGCtrl;
   grid.RemoveAll();
+  m_hGridItem = hItem;
   Xml_ObjectData* pData = GetObjectData(hItem);
   if (!pData || !pData->pNode) return;
   pData->nAttributes = 0;

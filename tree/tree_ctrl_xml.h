@@ -5,11 +5,13 @@
 
 #include <cstddef>
 #include <unordered_set>
+#include <vector>
 
 #include <tinyxml.h>
 
 #include "browser/export.h"
 #include "framework/tree_ctrl.h"
+#include "tree/notebook_records.h"
 #include "tree/object_data.h"
 #include "tree/tree_order_index.h"
 
@@ -64,6 +66,43 @@ public:
   void NoteChangesSent() { m_unsentChanges.clear(); }
   bool IsUnsentChange(const TiXmlElement* pAttr) const { return m_unsentChanges.count(pAttr) != 0; }
 
+  // Style copy and apply: the source object's look, and that of the objects below it paired
+  // by their places among their siblings, onto the target object (the item's) and the
+  // objects below it. Every transferred attribute is marked for the next save, each item
+  // that got one is marked restyled, and the grid's frame hears the object's type or group
+  // per transfer. The last argument is not used.
+  void CopyApplyStyle(TiXmlNode* pSource, TiXmlNode* pTarget, HTREEITEM hTargetItem, int nUnused);
+  // FALSE for the attribute names a style never carries, in any case.
+  static BOOL IsStyleAttribute(CString strName);
+
+  // The host keeps the loaded tree in step with its page. Each finds its items by handle
+  // number and name ("Group", else "Object_Name"), as loading finds the item to select.
+  // Every item that matches, or also matches by "Type", becomes the item to select.
+  bool SelectTreeNode(unsigned nUnused, unsigned nHandle, const char* pszName);
+  // Mode 2: the description's objects are added below each matching item. Any other mode
+  // only chooses the item to select and answers false.
+  bool AddTreeNode(int nMode, unsigned nHandle, char* pszXml, const char* pszName);
+  // Mode 1: new values from the description for the matching items' attributes. Mode 4:
+  // labels after an axis title change. Mode 5: a new handle for the objects of that name.
+  bool ModifyTreeNode(int nMode, unsigned nHandle, char* pszXml, const char* pszName);
+  // The matching item's object loses its content and becomes the item to delete; the
+  // custom symbol, fill or line group just above it goes with it.
+  bool RemoveTreeNode(unsigned nUnused, unsigned nHandle, const char* pszName);
+
+  // The host's notebook object browser: the linked grid shows a short read-only summary of
+  // one notebook item, replacing what it showed before.
+  void UpdateObjBrowPropGrid_ForWorksheet();
+  void UpdateObjBrowPropGrid_ForDataCon(DataCon* pDataCon);
+  void UpdateObjBrowPropGrid_ForDataSource(ExConnectionInfo* pInfo);
+  void UpdateObjBrowPropGrid_ForQuickTransformMain(QuickTransform* pTransform);
+  void UpdateObjBrowPropGrid_ForQuickTransform(QuickTransform* pTransform);
+  void UpdateObjBrowPropGrid_ForReport();
+  void UpdateObjBrowPropGrid_ForMacro();
+
+  // The tree object behind a tree window, or null: how a host that shares the browser's
+  // windows (one keeping an open tree in step with its page) reaches the object.
+  static CTreeCtrlXML* FromWindow(HWND hWnd);
+
   // Frees every item's record and clears the item's data; returns how many were freed.
   // The owning dialog calls it when its window is destroyed.
   int FreeItemData();
@@ -99,6 +138,13 @@ protected:
   void LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
   // Writes the tree's objects into pXml, the "XML" element of a new change document.
   void Save(TiXmlElement* pXml);
+  // The objects of the "XML" node's "ObjectList", copied below hParent's element and item.
+  void Add(TiXmlNode* pXml, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
+  void AddItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
+  // New attribute values from the "XML" node's objects of the key for the item's element.
+  void Modify(TiXmlNode* pXml, HTREEITEM hItem, Xml_ObjectData* pData, unsigned nHandle, const char* pszName);
+  void ModifyItem(TiXmlElement* pObject, HTREEITEM hItem, Xml_ObjectData* pData, unsigned nHandle,
+                  const char* pszName);
 
   static CString GetPath(const char* pszPath);
   // Buffers of 3, 256, 256 and 256 characters.
@@ -110,6 +156,19 @@ protected:
   void PreSubclassWindow() override;
 
 private:
+  // The style walk from one pair of objects and items; with bSiblings, on along the
+  // following siblings of all three.
+  void LoadCopyApplyItem(TiXmlNode* pSource, TiXmlNode* pTarget, HTREEITEM hItem, BOOL bSiblings);
+  // Tree structure from the index.
+  HTREEITEM FirstChildOf(HTREEITEM hItem) const;
+  HTREEITEM NextSiblingOf(HTREEITEM hItem) const;
+  // The item and every item below it, parents first.
+  std::vector<HTREEITEM> Subtree(HTREEITEM hItem) const;
+  // Empties the item's element and deletes the items below it (or, with bWithItem, the
+  // item too), freeing their records and forgetting what pointed into them.
+  void ClearObject(HTREEITEM hItem, bool bWithItem);
+  // Replaces the grid's content with the rows, in order; the first is selected with bSelect.
+  void ShowNotebookRows(const std::vector<npb::NotebookRow>& rows, bool bSelect);
   // Reading a new document leaves the old elements behind; records still pointing there
   // are cut loose first.
   void DetachRecords();
@@ -130,4 +189,5 @@ private:
   mutable npb::TreeOrderIndex m_order;
   std::unordered_set<const TiXmlElement*> m_unsentChanges;
   int m_nDeletesTracked = 0;  // TVM_DELETEITEM calls under way through WindowProc
+  HTREEITEM m_hGridItem = nullptr;  // the item the grid was last filled for
 };

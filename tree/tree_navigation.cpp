@@ -71,6 +71,34 @@ int CTreeCtrlXML::GetIndentLevel(HTREEITEM hItem) const {
   return level;
 }
 
+HTREEITEM CTreeCtrlXML::FirstChildOf(HTREEITEM hItem) const {
+  const TreeOrderIndex& order = TreeOrder();
+  const int pos = order.Find(hItem);
+  if (pos == TreeOrderIndex::kNone) return npb::DirectTreeView(m_hWnd).Child(hItem);
+  return order.HasChildren(pos) ? order.ItemAt(pos + 1) : nullptr;
+}
+
+HTREEITEM CTreeCtrlXML::NextSiblingOf(HTREEITEM hItem) const {
+  const TreeOrderIndex& order = TreeOrder();
+  const int pos = order.Find(hItem);
+  if (pos == TreeOrderIndex::kNone) return npb::DirectTreeView(m_hWnd).NextSibling(hItem);
+  const int next = order.NextOutside(pos);
+  return next != TreeOrderIndex::kNone && order.Entries()[next].parent == order.Entries()[pos].parent
+             ? order.ItemAt(next)
+             : nullptr;
+}
+
+std::vector<HTREEITEM> CTreeCtrlXML::Subtree(HTREEITEM hItem) const {
+  std::vector<HTREEITEM> items;
+  const TreeOrderIndex& order = TreeOrder();
+  const int pos = order.Find(hItem);
+  if (pos == TreeOrderIndex::kNone) return items;
+  const int end = order.HasChildren(pos) ? order.NextOutside(pos) : pos + 1;
+  const int stop = end == TreeOrderIndex::kNone ? static_cast<int>(order.Size()) : end;
+  for (int k = pos; k < stop; ++k) items.push_back(order.ItemAt(k));
+  return items;
+}
+
 Xml_ObjectData* CTreeCtrlXML::GetObjectData(HTREEITEM hItem) const {
   const TreeOrderIndex& order = TreeOrder();
   const int pos = order.Find(hItem);

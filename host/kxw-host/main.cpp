@@ -8,9 +8,11 @@
 #include <memory>
 #include <sstream>
 
+#include "host/kxw-host/browser_classes.h"
 #include "host/kxw-host/change_recorder.h"
 #include "host/kxw-host/host_window.h"
 #include "host/kxw-host/libraries.h"
+#include "host/kxw-host/notebook.h"
 #include "host/kxw-host/options.h"
 #include "host/kxw-host/profile_redirect.h"
 #include "host/kxw-host/replay.h"
@@ -73,12 +75,15 @@ class Session {
 
  private:
   int Prepare();
+  // --notebook: the host's own window with the module's grid instead of the browser.
+  int RunNotebook(std::vector<ScriptCommand> commands);
 
   const Options& options_;
   ChangeRecorder recorder_;
   ProfileRedirect profile_;
   PageLibrary pages_;
   BrowserModule browser_;
+  std::unique_ptr<BrowserClasses> classes_;
   HWND window_ = nullptr;
   bool pageOpen_ = false;
   Report report_;
@@ -108,7 +113,39 @@ int Session::Prepare() {
   return 0;
 }
 
+int Session::RunNotebook(std::vector<ScriptCommand> commands) {
+  std::string error;
+  if (!browser_.Load(error)) return Complain(kStatusFailed, error);
+  classes_ = std::make_unique<BrowserClasses>(browser_.module);
+  HWND notebook = OpenNotebookWindow(*classes_, options_.notebook, error);
+  if (notebook == nullptr) return Complain(kStatusNotAvailable, "--notebook: " + error);
+  const bool person = options_.script.empty() && WantsPerson(options_);
+  std::unique_ptr<ScriptPlayer> player;
+  if (!person) {
+    ReplaySettings settings;
+    settings.pageWindow = notebook;
+    settings.viewWindow = notebook;
+    settings.classes = classes_.get();
+    settings.scriptName = options_.script.empty() ? "report" : options_.script;
+    settings.endSnapshot = options_.snapshot;
+    player = std::make_unique<ScriptPlayer>(std::move(commands), std::move(settings));
+    if (!player->Start()) return Complain(kStatusFailed, "cannot start the script timer");
+    player->FinishAfterBrowser();
+  } else {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  CloseNotebookWindow(notebook);
+  if (options_.script.empty() && !person) std::printf("notebook: %s\n", options_.notebook.c_str());
+  std::fflush(stdout);
+  return 0;
+}
+
 int Session::Run(std::vector<ScriptCommand> commands) {
+  if (!options_.notebook.empty()) return RunNotebook(std::move(commands));
   if (const int status = Prepare()) return status;
   const bool person = options_.script.empty() && WantsPerson(options_);
   std::unique_ptr<ScriptPlayer> player;
@@ -119,6 +156,8 @@ int Session::Run(std::vector<ScriptCommand> commands) {
     settings.scriptName = options_.script.empty() ? "report" : options_.script;
     settings.endSnapshot = options_.snapshot;
     settings.beforeExit = [this] { profile_.Undo(); };
+    classes_ = std::make_unique<BrowserClasses>(browser_.module);
+    settings.classes = classes_.get();
     player = std::make_unique<ScriptPlayer>(std::move(commands), std::move(settings));
     if (!player->Start()) return Complain(kStatusFailed, "cannot start the script timer");
   }
@@ -166,6 +205,10 @@ int Main(int argc, char** argv) {
   }
   // The macro recorder's side of the browser is not built yet.
   if (!options.macro.empty()) return Complain(kStatusNotAvailable, "--macro: not available yet");
+  if (!options.notebook.empty() && !IsNotebookView(options.notebook)) {
+    return Complain(kStatusUsage, "--notebook: unknown view " + options.notebook + " (one of " +
+                                      NotebookViewNames() + ")");
+  }
   std::vector<ScriptCommand> commands;
   if (!options.script.empty()) {
     std::string text;

@@ -30,6 +30,7 @@ const OptionForm kOptions[] = {
     {"--macro", Kind::kText, &Options::macro},
     {"--snapshot", Kind::kPng, &Options::snapshot},
     {"--host-data", Kind::kText, &Options::hostData},
+    {"--notebook", Kind::kText, &Options::notebook},
     {"--interactive", Kind::kMode, nullptr, nullptr, RunMode::kInteractive},
     {"--report", Kind::kMode, nullptr, nullptr, RunMode::kReport},
     {"--help", Kind::kHelp},
@@ -137,6 +138,11 @@ InitPropertyBrowser, with the page library pgobj.dll serving the page.
   --macro FILE         write the macro text the recorder received
   --snapshot FILE.png  save the browser window (else the page window) at the end
   --host-data DIR      answer the option, scheme and column queries from DIR's files
+  --notebook VIEW      open the host's own notebook window instead of the browser:
+                       its tree of notebook items beside the module's grid, filled
+                       through the module's view for VIEW (worksheet, datacon,
+                       datasource, quicktransformmain, quicktransform, report,
+                       macro); script lines act on it as on the browser
   --interactive        without a script: keep the browser open for a person
   --report             without a script: report what was loaded and exit
   --help               this text
@@ -177,6 +183,13 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
                        into its Red, Green and Blue fields and press OK
   snapshot FILE.png    save the browser window now (with an open list drawn in)
   dump-tree | dump-grid    print one line per item or row: depth, name, value
+  host-select HANDLE NAME              the host calls the open tree's
+  host-add MODE HANDLE NAME FILE       SelectTreeNode, AddTreeNode, ModifyTreeNode
+  host-modify MODE HANDLE NAME FILE    or RemoveTreeNode through the module's
+  host-remove HANDLE NAME              exported class and prints the result;
+                       FILE holds a description (a relative name lies beside the
+                       script); NAME is one word or one quoted text (a last NAME the
+                       rest of the line)
 A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
 ROWNAME is one word or one quoted text. A script error or a target not found ends
 the run with status 2, naming the line; a command whose part is not built yet

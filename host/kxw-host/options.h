@@ -24,6 +24,7 @@ struct Options {
   std::string macro;           // --macro
   std::string snapshot;        // --snapshot
   std::string hostData;        // --host-data
+  std::string notebook;        // --notebook: a view of the host's own notebook window
   RunMode mode = RunMode::kAuto;
   bool help = false;           // --help
 };

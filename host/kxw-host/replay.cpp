@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fstream>
+#include <sstream>
+
+#include "host/kxw-host/browser_classes.h"
 #include "host/kxw-host/grid_rows.h"
 #include "host/kxw-host/snapshot.h"
 #include "host/kxw-host/window_input.h"
@@ -139,7 +143,7 @@ void ScriptPlayer::Advance() {
 }
 
 void ScriptPlayer::EndScript() {
-  HWND dialog = FindBrowserDialog();
+  HWND dialog = BrowserWindow();
   if (dialog == nullptr) {
     // Inside the browser call its dialog may still be on its way.
     ended_ = browserReturned_;
@@ -158,7 +162,7 @@ void ScriptPlayer::EndScript() {
 }
 
 ScriptPlayer::Outcome ScriptPlayer::NeedDialog(HWND& dialog) {
-  dialog = FindBrowserDialog();
+  dialog = BrowserWindow();
   if (dialog != nullptr) {
     dialogSeen_ = true;
     return {Step::kDone, 0, {}};
@@ -259,6 +263,11 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       return outcome;
     case CommandKind::kDumpTree:
       return DumpTree(dialog);
+    case CommandKind::kHostSelect:
+    case CommandKind::kHostAdd:
+    case CommandKind::kHostModify:
+    case CommandKind::kHostRemove:
+      return HostEdit(dialog, command);
     default:
       return {Step::kFail, kStatusNotFound, "unhandled command"};
   }
@@ -281,7 +290,7 @@ ScriptPlayer::Outcome ScriptPlayer::ChooseMenu(const ScriptCommand& command) {
   }
   // What choosing an item does: the menu closes and its owner, the browser dialog,
   // receives the command.
-  HWND owner = FindBrowserDialog();
+  HWND owner = BrowserWindow();
   EndMenu();
   PostMessageA(owner != nullptr ? owner : GetActiveWindow(), WM_COMMAND,
                MAKEWPARAM(command.code, 0), 0);
@@ -289,7 +298,7 @@ ScriptPlayer::Outcome ScriptPlayer::ChooseMenu(const ScriptCommand& command) {
 }
 
 ScriptPlayer::Outcome ScriptPlayer::Snapshot(const std::string& path) {
-  HWND dialog = FindBrowserDialog();
+  HWND dialog = BrowserWindow();
   std::string error;
   if (!SaveWindowSnapshot(dialog != nullptr ? dialog : settings_.pageWindow, path, error)) {
     return {Step::kFail, kStatusFailed, error};
@@ -319,6 +328,41 @@ HWND ScriptPlayer::KeyTarget(HWND dialog) const {
     return lastFocus_;
   }
   return dialog;
+}
+
+HWND ScriptPlayer::BrowserWindow() const {
+  if (HWND dialog = FindBrowserDialog()) return dialog;
+  return settings_.viewWindow != nullptr && IsWindow(settings_.viewWindow) ? settings_.viewWindow : nullptr;
+}
+
+ScriptPlayer::Outcome ScriptPlayer::HostEdit(HWND dialog, const ScriptCommand& command) {
+  HWND treeWindow = nullptr;
+  Outcome outcome = NeedControl(dialog, kTreeId, treeWindow);
+  if (outcome.step != Step::kDone) return outcome;
+  std::string error;
+  if (settings_.classes == nullptr || !settings_.classes->BindEditing(error)) {
+    return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+  }
+  // A host keeping its page in step reaches the open tree through its window.
+  CTreeCtrlXML* tree = settings_.classes->TreeOf(treeWindow);
+  if (tree == nullptr) return {Step::kFail, kStatusNotAvailable, kNotAvailable};
+  std::string text;
+  if (command.kind == CommandKind::kHostAdd || command.kind == CommandKind::kHostModify) {
+    // A relative FILE lies beside the script.
+    std::string path = command.text;
+    const bool absolute = path[0] == '/' || path[0] == '\\' || (path.size() > 1 && path[1] == ':');
+    const size_t slash = settings_.scriptName.find_last_of("/\\");
+    if (!absolute && slash != std::string::npos) path = settings_.scriptName.substr(0, slash + 1) + path;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {Step::kFail, kStatusFailed, "cannot read " + path};
+    std::ostringstream content;
+    content << in.rdbuf();
+    text = content.str();
+  }
+  const bool result = settings_.classes->RunEditLine(tree, command, text);
+  std::printf("%s: %s\n", command.source.c_str(), result ? "true" : "false");
+  std::fflush(stdout);
+  return outcome;
 }
 
 void ScriptPlayer::PressKey(HWND target, int code) {

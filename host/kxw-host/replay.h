@@ -14,11 +14,15 @@
 
 namespace kxwhost {
 
+class BrowserClasses;
+
 struct ReplaySettings {
   HWND pageWindow = nullptr;    // captured by `snapshot` while no browser is open
   std::string scriptName;       // names the script in error messages
   std::string endSnapshot;      // saved from the browser when the script ends with it open
   std::function<void()> beforeExit;  // runs before a failing script ends the process
+  HWND viewWindow = nullptr;    // the host's own notebook window, acted on like the browser
+  BrowserClasses* classes = nullptr;  // the module's classes, for the host-... lines
 };
 
 class ScriptPlayer {
@@ -67,6 +71,10 @@ class ScriptPlayer {
   Outcome ChooseMenu(const ScriptCommand& command);
   Outcome Snapshot(const std::string& path);
   Outcome DumpTree(HWND dialog);
+  // A host-... line on the tree object behind the window's tree.
+  Outcome HostEdit(HWND dialog, const ScriptCommand& command);
+  // The open browser dialog, else the notebook window while it is open.
+  HWND BrowserWindow() const;
   // `row`, `set` and `dump-grid` on the browser's grid.
   Outcome RunGridCommand(HWND dialog, const ScriptCommand& command);
   // `choose` and `dump-list`: open the row's list with its button, then act on the list.

@@ -19,6 +19,8 @@ enum class Shape {
   kRowAndText,   // a row name, then a text
   kPngFile,
   kRgb,          // three integers 0 to 255
+  kHandleName,          // a handle number, then a text that may be empty
+  kModeHandleNameFile,  // a mode, a handle number, a name (one word or quoted), a file
 };
 
 struct CommandForm {
@@ -45,6 +47,10 @@ constexpr CommandForm kCommands[] = {
     {"choose", CommandKind::kChoose, Shape::kRowAndText},
     {"dump-list", CommandKind::kDumpList, Shape::kLabel},
     {"pick-color", CommandKind::kPickColor, Shape::kRgb},
+    {"host-select", CommandKind::kHostSelect, Shape::kHandleName},
+    {"host-add", CommandKind::kHostAdd, Shape::kModeHandleNameFile},
+    {"host-modify", CommandKind::kHostModify, Shape::kModeHandleNameFile},
+    {"host-remove", CommandKind::kHostRemove, Shape::kHandleName},
 };
 
 struct NamedCode {
@@ -152,6 +158,25 @@ bool ReadInt(std::string_view& rest, long lo, long hi, int& value, const char* w
   return true;
 }
 
+// An object handle number as the page library gives it: 0 to 4294967295.
+bool ReadHandle(std::string_view& rest, unsigned& value, std::string& problem) {
+  std::string word;
+  if (!ReadWord(rest, word, problem)) return false;
+  if (word.empty()) {
+    problem = "missing handle";
+    return false;
+  }
+  errno = 0;
+  char* end = nullptr;
+  const unsigned long long v = std::strtoull(word.c_str(), &end, 10);
+  if (word.find_first_not_of("0123456789") != std::string::npos || errno == ERANGE || v > 0xFFFFFFFFull) {
+    problem = "bad handle \"" + word + "\"";
+    return false;
+  }
+  value = static_cast<unsigned>(v);
+  return true;
+}
+
 template <size_t N>
 bool ReadName(std::string_view rest, const NamedCode (&table)[N], const char* what, int& code,
               std::string& problem) {
@@ -251,6 +276,20 @@ bool ReadArguments(Shape shape, std::string_view rest, ScriptCommand& cmd,
       }
       return true;
     }
+    case Shape::kHandleName:
+      return ReadHandle(rest, cmd.handle, problem) && ReadRest(rest, cmd.name, problem);
+    case Shape::kModeHandleNameFile:
+      // Any mode is passed on: the browser decides which it knows.
+      if (!ReadInt(rest, -2147483647L - 1, 2147483647L, cmd.code, "mode", problem) ||
+          !ReadHandle(rest, cmd.handle, problem) || !ReadWord(rest, cmd.name, problem) ||
+          !ReadRest(rest, cmd.text, problem)) {
+        return false;
+      }
+      if (cmd.text.empty()) {
+        problem = "missing file name";
+        return false;
+      }
+      return true;
     case Shape::kPngFile:
       if (!ReadRest(rest, cmd.text, problem)) return false;
       if (!EndsWithPng(cmd.text)) {

@@ -25,6 +25,10 @@ enum class CommandKind {
   kChoose,       // choose ROWNAME ENTRY
   kDumpList,     // dump-list ROWNAME
   kPickColor,    // pick-color R G B
+  kHostSelect,   // host-select HANDLE NAME
+  kHostAdd,      // host-add MODE HANDLE NAME FILE
+  kHostModify,   // host-modify MODE HANDLE NAME FILE
+  kHostRemove,   // host-remove HANDLE NAME
 };
 
 struct ScriptCommand {
@@ -34,8 +38,10 @@ struct ScriptCommand {
   std::string text;     // LABEL, NAME, TEXT or FILE
   std::string rowName;  // the row of `set`
   int x = 0, y = 0;     // dialog client coordinates of the clicks
-  int code = 0;         // virtual-key code (with kKeyCtrl... held), button or answer id, menu command id
+  int code = 0;         // virtual-key code (with kKeyCtrl... held), button or answer id, menu command id, mode
   int rgb[3] = {0, 0, 0};  // the colour of `pick-color`
+  unsigned handle = 0;  // HANDLE of the host-... lines
+  std::string name;     // NAME of the host-... lines (FILE goes in `text`)
 };
 
 // Modifier keys held with the key of a `key` command, or-ed into its code.

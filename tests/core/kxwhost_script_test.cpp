@@ -15,6 +15,8 @@ struct GoodLine {
   const char* rowName;
   int x, y, code;
   int rgb[3] = {0, 0, 0};
+  unsigned handle = 0;
+  const char* name = "";
 };
 
 TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
@@ -55,6 +57,10 @@ TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
       {"dump-list Edge Color", CommandKind::kDumpList, "Edge Color", "", 0, 0, 0},
       {"pick-color 10 20 30", CommandKind::kPickColor, "", "", 0, 0, 0, {10, 20, 30}},
       {"pick-color 255 0 255", CommandKind::kPickColor, "", "", 0, 0, 0, {255, 0, 255}},
+      {"host-select 4294967295 Layer 1", CommandKind::kHostSelect, "", "", 0, 0, 0, {}, 4294967295u, "Layer 1"},
+      {"host-remove 0 \"\"", CommandKind::kHostRemove, "", "", 0, 0, 0, {}, 0, ""},
+      {"host-add 2 11 \"X Axis\" my dir/add.xml", CommandKind::kHostAdd, "my dir/add.xml", "", 0, 0, 2, {}, 11, "X Axis"},
+      {"host-modify -7 5 grid mod.xml", CommandKind::kHostModify, "mod.xml", "", 0, 0, -7, {}, 5, "grid"},
   };
   for (const GoodLine& c : cases) {
     SCOPED_TRACE(c.line);
@@ -70,6 +76,8 @@ TEST(KxwHostScript, ParsesEveryCommandWithItsArguments) {
     EXPECT_EQ(cmd.y, c.y);
     EXPECT_EQ(cmd.code, c.code);
     EXPECT_EQ(std::vector<int>(cmd.rgb, cmd.rgb + 3), std::vector<int>(c.rgb, c.rgb + 3));
+    EXPECT_EQ(cmd.handle, c.handle);
+    EXPECT_EQ(cmd.name, c.name);
     EXPECT_EQ(cmd.line, 1);
   }
 }
@@ -134,6 +142,10 @@ TEST(KxwHostScript, RejectsBadLinesNamingLineAndText) {
       {"pick-color 1 2 3 4", "line 1: more than three colour values: pick-color 1 2 3 4"},
       {"dump-tree all", "line 1: takes no arguments: dump-tree all"},
       {"dump-tree-all", "line 1: unknown command: dump-tree-all"},
+      {"host-select -1 Axis", "line 1: bad handle \"-1\": host-select -1 Axis"},
+      {"host-remove 4294967296 Axis", "line 1: bad handle \"4294967296\": host-remove 4294967296 Axis"},
+      {"host-add 2 11 Axis", "line 1: missing file name: host-add 2 11 Axis"},
+      {"host-modify one 11 Axis m.xml", "line 1: bad mode \"one\": host-modify one 11 Axis m.xml"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.script);

@@ -89,7 +89,8 @@ protected:
   void SetUp() override {
     m_pgobj = LoadLibraryA("Z:" NPB_BIN_DIR "/pgobj.dll");
     ASSERT_NE(m_pgobj, nullptr);
-    auto openText = Named<PgOpenPageTextFn>("PgOpenPageText");
+    m_openText = Named<PgOpenPageTextFn>("PgOpenPageText");
+    auto openText = m_openText;
     m_listen = Named<PgSetChangeListenerFn>("PgSetChangeListener");
     m_close = Named<PgClosePageFn>("PgClosePage");
     ASSERT_TRUE(openText && m_listen && m_close);
@@ -130,6 +131,7 @@ protected:
   }
 
   HMODULE m_pgobj = nullptr;
+  PgOpenPageTextFn m_openText = nullptr;
   PgSetChangeListenerFn m_listen = nullptr;
   PgClosePageFn m_close = nullptr;
   HWND m_page = nullptr;
@@ -489,6 +491,61 @@ TEST_F(BrowserDialog, ApplyStylesSendsForgetsTheCopiedItemAndIsRefusedWhenDisabl
   EXPECT_EQ(dlg->m_hStyleSource, nullptr) << "a copied style is applied once";
   ASSERT_GE(dlg->m_wndGrid.GetPropertyCount(), 1);
   EXPECT_STREQ(dlg->m_wndGrid.GetProperty(0)->GetName(), "Minor tick lines Properties");
+}
+
+TEST_F(BrowserDialog, ApplyStylesSendsTheDifferingStyleAttributesAndNothingOnceTheSourceIsRemoved) {
+  auto attr = [](const char* id, const char* name, const char* value) {
+    return std::string("<Attribute ID=\"") + id + "\" Name=\"" + name + "\" Label=\"" + name +
+           "\" DataType=\"int\" AttrValue=\"" + value + "\" />";
+  };
+  auto object = [](const char* type, const char* name, const char* handle, const std::string& attrs,
+                   const std::string& children = "") {
+    return std::string("<Object Type=\"") + type + "\" Object_Name=\"" + name + "\" Handle=\"" + handle +
+           "\"><AttributeTable>" + attrs + "</AttributeTable>" + children + "</Object>";
+  };
+  const std::string page =
+      "<XML><ObjectList><Object Type=\"Graph\" Object_Name=\"Graph 1\" Handle=\"10\">" +
+      object("Plot", "P1", "14", attr("1", "SLA_COLOR", "1") + attr("2", "SLA_PLOT_TYPE", "200") + attr("3", "SLA_WIDTH", "5"),
+             object("Line", "L1", "15", attr("4", "SEA_COLOR", "8"))) +
+      object("Plot", "P2", "16", attr("1", "SLA_COLOR", "2") + attr("2", "SLA_PLOT_TYPE", "201") + attr("3", "SLA_WIDTH", "5"),
+             object("Line", "L2", "17", attr("4", "SEA_COLOR", "9"))) +
+      object("Plot", "P3", "18", attr("1", "SLA_COLOR", "3")) + object("Axis", "X", "19", attr("1", "SLA_COLOR", "4")) +
+      "<Object Group=\"Custom Fills\">" + object("Fill", "Fill 1", "40", attr("5", "SDA_COLOR", "1")) + "</Object>" +
+      object("Fill", "Fill 2", "41", attr("5", "SDA_COLOR", "2")) + "</Object></ObjectList></XML>";
+  m_close(m_page);
+  ASSERT_EQ(m_openText(m_page, page.c_str()), 10);
+  auto dlg = Open();
+  Select(*dlg, "P1");
+  dlg->SendMessage(WM_COMMAND, ID_COPY_STYLES, 0);
+  Select(*dlg, "X");
+  CMenu menu;
+  ASSERT_TRUE(dlg->BuildStyleMenu(menu));
+  EXPECT_EQ(menu.GetMenuState(ID_APPLY_STYLES, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED))
+      << "a plot's style does not go onto an axis";
+  dlg->SendMessage(WM_COMMAND, ID_APPLY_STYLES, 0);
+  EXPECT_EQ(m_heard.calls, 0);
+
+  Select(*dlg, "P2");
+  dlg->SendMessage(WM_COMMAND, ID_APPLY_STYLES, 0);
+  ASSERT_EQ(m_heard.calls, 1);
+  const std::string& sent = m_heard.document;
+  EXPECT_EQ(Count(sent, "<Attribute "), 2) << sent;
+  EXPECT_NE(sent.find("Name=\"SLA_COLOR\" Label=\"SLA_COLOR\" DataType=\"int\" AttrValue=\"1\""), std::string::npos);
+  EXPECT_NE(sent.find("Name=\"SEA_COLOR\" Label=\"SEA_COLOR\" DataType=\"int\" AttrValue=\"8\""), std::string::npos)
+      << "the sub-object in the same place takes its counterpart's style";
+  dlg->SendMessage(WM_COMMAND, IDC_APPLY, 0);
+  EXPECT_EQ(Count(m_heard.document, "<Attribute "), 0) << "a style goes out once";
+
+  // The host removes the copied fill, and with it its group, before the style is applied.
+  Select(*dlg, "Fill 1");
+  dlg->SendMessage(WM_COMMAND, ID_COPY_STYLES, 0);
+  EXPECT_TRUE(dlg->m_wndTree.RemoveTreeNode(0, 40, "Fill 1"));
+  EXPECT_EQ(FindItem(dlg->m_wndTree, "Custom Fills"), nullptr);
+  Select(*dlg, "Fill 2");
+  dlg->SendMessage(WM_COMMAND, ID_APPLY_STYLES, 0);
+  EXPECT_EQ(m_heard.calls, 2) << "nothing is left to apply";
+  EXPECT_EQ(dlg->m_hStyleSource, nullptr);
+  dlg->DestroyWindow();
 }
 
 // Reads the open context menu and closes it, from inside the menu's loop.

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -272,6 +273,16 @@ public:  // the change table below reaches in from lambdas
     ADD_FAILURE() << "no item " << label;
     return nullptr;
   }
+  static std::size_t Count(const std::string& text, const char* what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  }
+  std::string Saved() {
+    std::vector<char> buffer(1 << 16);
+    EXPECT_TRUE(tree_.SaveXMLToString(buffer.data(), buffer.size()));
+    return buffer.data();
+  }
   HTREEITEM RawInsert(const char* label, HTREEITEM parent, HTREEITEM after, Xml_ObjectData* record) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
@@ -374,6 +385,100 @@ TEST_F(TreeOrderTrackingTest, RebuiltIndexEqualsTheControlOnDeepAndWideTrees) {
     SendMessageA(tree_.m_hWnd, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(leaf));
     ASSERT_NO_FATAL_FAILURE(ExpectNavigationMatchesControl(tree_));
   }
+}
+
+// The host's editing lines on an open tree, one after another: each changes only what it
+// says, and after each the class's navigation equals a fresh walk of the control.
+TEST_F(TreeOrderTrackingTest, HostEditingLinesChangeTheTreeAndTheIndexFollowsEachOne) {
+  const char* const kGraph =
+      "<Object Type=\"Graph\" Object_Name=\"Graph 1\" Handle=\"10\">"
+      "<Object Type=\"Axis\" Object_Name=\"X Axis\" Handle=\"11\"><AttributeTable>"
+      "<Attribute ID=\"1\" Name=\"SAA_COLOR\" Label=\"Color\" DataType=\"int\" AttrValue=\"3\" ThemeHandle=\"1\" "
+      "ColHandle=\"2\" /></AttributeTable>"
+      "<Object Type=\"Text\" Object_Name=\"Title\" Handle=\"12\" /><Object Type=\"Text\" Handle=\"13\" /></Object>"
+      "<Object Group=\"Custom Fills\"><Object Type=\"Fill\" Object_Name=\"Fill A\" Handle=\"40\" /></Object>"
+      "<Object Type=\"Fill\" Object_Name=\"Fill B\" Handle=\"41\" /></Object>";
+  const std::string kAdd = Page("<Object Type=\"Line\" Object_Name=\"Grid\" Handle=\"60\">"
+                                "<Object Type=\"Text\" Object_Name=\"Grid Label\" Handle=\"61\" /></Object>");
+  auto modify = [](const char* label, const char* value, const char* theme, const char* column) {
+    return Page(std::string("<Object Type=\"Axis\" Object_Name=\"X Axis\" Handle=\"11\"><AttributeTable>"
+                            "<Attribute ID=\"1\" Name=\"SAA_COLOR\" Label=\"") +
+                label + "\" DataType=\"int\" AttrValue=\"" + value + "\" ThemeHandle=\"" + theme +
+                "\" ColHandle=\"" + column + "\" /></AttributeTable></Object>");
+  };
+  struct Step {
+    const char* line;
+    std::function<bool(CTreeCtrlXML&)> run;
+    bool result;
+    const char* select;  // label of the item to select afterwards ("" for none)
+    const char* tree;    // labels with levels in tree order
+    const char* color;   // X Axis's SAA_COLOR as value/theme/column
+  };
+  const char* const kLoaded = "0Graph 1 1X Axis 2Title 2Text 1Custom Fills 2Fill A 1Fill B ";
+  std::string bad = "<XML><ObjectList>", noXml = "<Other />", add = kAdd, add2 = kAdd;
+  std::string sameValue = modify("Color", "7", "", "9"), otherLabel = modify("Colour", "8", "5", "5");
+  const Step steps[] = {
+      {"host-select 11 Axis", [](CTreeCtrlXML& t) { return t.SelectTreeNode(0, 11, "Axis"); }, true, "X Axis",
+       kLoaded, "3/1/2"},
+      {"host-add 1 (not a mode that adds)", [&](CTreeCtrlXML& t) { return t.AddTreeNode(1, 11, add.data(), "X Axis"); },
+       false, "X Axis", kLoaded, "3/1/2"},
+      {"host-add of text that does not parse",
+       [&](CTreeCtrlXML& t) { return t.AddTreeNode(2, 11, bad.data(), "X Axis"); }, true, "X Axis", kLoaded, "3/1/2"},
+      {"host-add without XML", [&](CTreeCtrlXML& t) { return t.AddTreeNode(2, 11, noXml.data(), "X Axis"); }, false,
+       "X Axis", kLoaded, "3/1/2"},
+      {"host-add to a handle that matches nothing",
+       [&](CTreeCtrlXML& t) { return t.AddTreeNode(2, 99, add.data(), "X Axis"); }, true, "", kLoaded, "3/1/2"},
+      {"host-add naming the type", [&](CTreeCtrlXML& t) { return t.AddTreeNode(2, 11, add.data(), "Axis"); }, true, "",
+       kLoaded, "3/1/2"},
+      {"host-add", [&](CTreeCtrlXML& t) { return t.AddTreeNode(2, 11, add2.data(), "X Axis"); }, true, "X Axis",
+       "0Graph 1 1X Axis 2Title 2Text 2Grid 3Grid Label 1Custom Fills 2Fill A 1Fill B ", "3/1/2"},
+      {"host-modify 1 with another label",
+       [&](CTreeCtrlXML& t) { return t.ModifyTreeNode(1, 11, otherLabel.data(), "X Axis"); }, true, "",
+       "0Graph 1 1X Axis 2Title 2Text 2Grid 3Grid Label 1Custom Fills 2Fill A 1Fill B ", "3/1/2"},
+      {"host-modify 1", [&](CTreeCtrlXML& t) { return t.ModifyTreeNode(1, 11, sameValue.data(), "X Axis"); }, true,
+       "X Axis", "0Graph 1 1X Axis 2Title 2Text 2Grid 3Grid Label 1Custom Fills 2Fill A 1Fill B ", "7/1/9"},
+      {"host-modify 4 dir_x", [](CTreeCtrlXML& t) { return t.ModifyTreeNode(4, 11, nullptr, "dir_x"); }, true, "",
+       "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 3Grid Label 1Custom Fills 2Fill A 1Fill B ", "7/1/9"},
+      {"host-modify 5 renumbers by name", [](CTreeCtrlXML& t) { return t.ModifyTreeNode(5, 70, nullptr, "grid"); },
+       true, "", "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 3Grid Label 1Custom Fills 2Fill A 1Fill B ",
+       "7/1/9"},
+      {"host-remove the renumbered object, with the item below it",
+       [](CTreeCtrlXML& t) { return t.RemoveTreeNode(0, 70, "Grid"); }, true, "",
+       "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 1Custom Fills 2Fill A 1Fill B ", "7/1/9"},
+      {"host-modify 3 (no such mode)", [](CTreeCtrlXML& t) { return t.ModifyTreeNode(3, 11, nullptr, "X Axis"); },
+       false, "", "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 1Custom Fills 2Fill A 1Fill B ", "7/1/9"},
+      {"host-remove of a handle that matches nothing",
+       [](CTreeCtrlXML& t) { return t.RemoveTreeNode(0, 99, "Fill A"); }, true, "",
+       "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 1Custom Fills 2Fill A 1Fill B ", "7/1/9"},
+      {"host-remove the only custom fill", [](CTreeCtrlXML& t) { return t.RemoveTreeNode(0, 40, "Fill A"); }, true,
+       "", "0Graph 1 1X Axis 2Left Label 2Right Label 2Grid 1Fill B ", "7/1/9"},
+  };
+  ASSERT_TRUE(Load(Page(kGraph)));
+  HTREEITEM axis = Named("X Axis");
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.line);
+    for (const ControlItem& row : ControlWalk(tree_.m_hWnd)) tree_.Expand(row.item, TVE_EXPAND);
+    tree_.SetItemToSelect(nullptr);
+    EXPECT_EQ(step.run(tree_), step.result);
+    EXPECT_NO_FATAL_FAILURE(ExpectNavigationMatchesControl(tree_));
+    std::string labels;
+    for (const ControlItem& row : ControlWalk(tree_.m_hWnd)) {
+      labels += std::to_string(row.level) + tree_.GetItemText(row.item).GetString() + " ";
+    }
+    EXPECT_EQ(labels, step.tree);
+    HTREEITEM select = tree_.GetItemToSelect();
+    EXPECT_EQ(select ? tree_.GetItemText(select) : CString(), CString(step.select));
+    const TiXmlElement* color = tree_.GetObjectData(axis)->pNode->FirstChildElement("AttributeTable")
+                                    ->FirstChildElement("Attribute");
+    EXPECT_EQ(std::string(color->Attribute("AttrValue")) + "/" + color->Attribute("ThemeHandle") + "/" +
+                  color->Attribute("ColHandle"),
+              step.color);
+  }
+  // What went: the removed object's element is empty, the custom group's element too.
+  EXPECT_EQ(tree_.GetItemToDelete(), nullptr) << "the item to delete went with its group";
+  EXPECT_EQ(tree_.GetObjectData(Named("Grid"))->pNode->FirstChild(), nullptr);
+  EXPECT_STREQ(tree_.GetObjectData(Named("Grid"))->pNode->Attribute("Handle"), "70");
+  EXPECT_EQ(Count(Saved(), "<Object"), ControlWalk(tree_.m_hWnd).size() + 1) << "one per item, and the list";
 }
 
 }  // namespace
