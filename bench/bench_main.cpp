@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "tests/support/crash_guard.h"
+#include "support/crash_guard.h"
 
 int main(int argc, char** argv) {
   InstallCrashGuard();

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "editors/color_box.h"
 #include "framework/gdi.h"
 #include "framework/window_class.h"

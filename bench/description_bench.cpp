@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <tinyxml.h>
 
-#include "browser/page_description.h"
+#include "module/page_description.h"
 #include "host/page_generator.h"
 #include "host/page_pieces.h"
 #include "tree/xml_document.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "browser/assertion.h"
-#include "browser/module_globals.h"
-#include "browser/number_locale_win.h"
+#include "module/assertion.h"
+#include "module/module_globals.h"
+#include "module/number_locale_win.h"
 #include "framework/exception_barrier.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "browser/invocation.h"
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 #include "editors/standalone_color_property.h"
 #include "framework/exception_barrier.h"
 #include "framework/module_state.h"

@@ -1,6 +1,6 @@
 #include "browser/html_help.h"
 
-#include "tree/profile.h"
+#include "module/profile.h"
 
 namespace npb {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "browser/html_help.h"
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 #include "browser/style_menu.h"
 #include "recorder/attribute_names.h"
 #include "resources/resource.h"

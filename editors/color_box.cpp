@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "framework/afx_string.h"
 #include "framework/gdi.h"
 #include "tree/row_sources.h"

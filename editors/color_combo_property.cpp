@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "editors/color_box.h"
 #include "framework/gdi.h"
 #include "framework/std_controls.h"

@@ -5,14 +5,15 @@
 #include <cstring>
 #include <string>
 
-#include "browser/assertion.h"
-#include "browser/host_library.h"
-#include "browser/module_globals.h"
+#include "module/assertion.h"
+#include "module/host_library.h"
+#include "module/module_globals.h"
 #include "framework/wnd.h"
 #include "grid/property_grid_ctrl.h"
 #include "tree/change_document.h"
 #include "tree/object_data.h"
 #include "tree/row_sources.h"
+// A commit marks the selected item and saves the change document through the tree.
 #include "tree/tree_ctrl_xml.h"
 
 namespace {

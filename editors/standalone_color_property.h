@@ -2,7 +2,7 @@
 // no colour: the host sets the value through the base row's operations.
 #pragma once
 
-#include "browser/export.h"
+#include "module/export.h"
 #include "grid/property_row.h"
 
 class CPalette;

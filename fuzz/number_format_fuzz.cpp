@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "browser/number_format.h"
+#include "module/number_format.h"
 
 namespace {
 

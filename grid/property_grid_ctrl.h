@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "browser/export.h"
+#include "module/export.h"
 #include "framework/afx_string.h"
 #include "framework/common_controls.h"
 #include "framework/gdi_objects.h"

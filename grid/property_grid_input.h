@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "grid/grid_query.h"
+#include "sdk/grid_query.h"
 #include "grid/property_grid_ctrl.h"
 
 struct GridInput {

@@ -1,6 +1,6 @@
 // The notifications of the in-place controls the rows open, routed by the control id (the
 // row's attribute number), the header's column drag, and the grid's private messages.
-#include "grid/grid_query.h"
+#include "sdk/grid_query.h"
 #include "grid/property_grid_input.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/property_grid_input.h"
+// Shift+Tab past the first row gives the focus back to the object tree.
 #include "tree/tree_ctrl_xml.h"
 
 namespace {

@@ -5,13 +5,14 @@
 #include <cstring>
 #include <memory>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "grid/property_grid_ctrl.h"
 #include "grid/property_row.h"
 #include "recorder/attribute_names.h"
 #include "recorder/row_kind.h"
-#include "tree/editor_row_factory.h"
-#include "tree/profile.h"
+// Filling the grid builds the editor rows: the one place the tree reaches up into editors/.
+#include "editors/editor_row_factory.h"
+#include "module/profile.h"
 #include "tree/row_sources.h"
 #include "tree/tree_ctrl_xml.h"
 

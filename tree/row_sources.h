@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+// The source records are the colour and picture rows' constructor arguments.
 #include "editors/source_info.h"
 
 namespace npb {

@@ -8,8 +8,8 @@
 #include "grid/property_grid_ctrl.h"
 #include "recorder/attribute_names.h"
 #include "tree/direct_tree_view.h"
-#include "tree/path_split.h"
-#include "tree/profile.h"
+#include "module/path_split.h"
+#include "module/profile.h"
 #include "tree/xml_document.h"
 
 namespace {

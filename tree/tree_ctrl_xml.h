@@ -9,7 +9,7 @@
 
 #include <tinyxml.h>
 
-#include "browser/export.h"
+#include "module/export.h"
 #include "framework/tree_ctrl.h"
 #include "tree/notebook_records.h"
 #include "tree/object_data.h"

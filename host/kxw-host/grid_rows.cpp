@@ -1,6 +1,6 @@
 #include "host/kxw-host/grid_rows.h"
 
-#include "grid/grid_query.h"
+#include "sdk/grid_query.h"
 
 namespace kxwhost {
 namespace {

@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "host/pgobj_api.h"
+#include "sdk/pgobj_api.h"
 #include "host/pgobj_host.h"
 
 namespace kxwhost {

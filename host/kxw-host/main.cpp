@@ -18,7 +18,7 @@
 #include "host/kxw-host/replay.h"
 #include "host/kxw-host/script.h"
 #include "host/kxw-host/snapshot.h"
-#include "tests/support/crash_guard.h"
+#include "support/crash_guard.h"
 
 namespace kxwhost {
 namespace {

@@ -8,11 +8,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "host/host_documents.h"
 #include "host/host_state.h"
 #include "host/page_pieces.h"
 #include "host/pgobj/page_registry.h"
+#include "sdk/pgobj_api.h"
 
 namespace {
 
@@ -269,3 +271,24 @@ void __stdcall PgSetHostDataFolder(const char* folder) {
 }
 
 }  // extern "C"
+
+// The browser calls these through the shared interface's pointer types: a signature that
+// drifted from it would unbalance the stack of every call.
+static_assert(std::is_same_v<decltype(&GetPageObjectCount), pgobj::GetPageObjectCountFn>);
+static_assert(std::is_same_v<decltype(&GetPageChunkCount), pgobj::GetPageChunkCountFn>);
+static_assert(std::is_same_v<decltype(&GetPageDescriptionChunks), pgobj::GetPageDescriptionChunksFn>);
+static_assert(std::is_same_v<decltype(&SendPageDescription), pgobj::SendPageDescriptionFn>);
+static_assert(std::is_same_v<decltype(&GetAttributeDescription), pgobj::GetAttributeDescriptionFn>);
+static_assert(std::is_same_v<decltype(&GetStandardOptions), pgobj::GetStandardOptionsFn>);
+static_assert(std::is_same_v<decltype(&GetColorSchemes), pgobj::GetColorSchemesFn>);
+static_assert(std::is_same_v<decltype(&GetColumnSchemes), pgobj::GetColumnSchemesFn>);
+static_assert(std::is_same_v<decltype(&GetObjectAttribute), pgobj::GetObjectAttributeFn>);
+static_assert(std::is_same_v<decltype(&SetObjectAttribute), pgobj::SetObjectAttributeFn>);
+static_assert(std::is_same_v<decltype(&GetObjectKind), pgobj::GetObjectKindFn>);
+static_assert(std::is_same_v<decltype(&GetOptionValue), pgobj::GetOptionValueFn>);
+static_assert(std::is_same_v<decltype(&GetOptionValueAlt), pgobj::GetOptionValueFn>);
+static_assert(std::is_same_v<decltype(&GetObjectPictureInfo), pgobj::GetObjectPictureInfoFn>);
+static_assert(std::is_same_v<decltype(&GetObjectFeature), pgobj::GetObjectFeatureFn>);
+static_assert(std::is_same_v<decltype(&GetObjectPictureState), pgobj::GetObjectPictureStateFn>);
+static_assert(std::is_same_v<decltype(&HasCustomSettings), pgobj::CustomSettingsFn>);
+static_assert(std::is_same_v<decltype(&ClearCustomSettings), pgobj::CustomSettingsFn>);

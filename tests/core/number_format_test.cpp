@@ -7,8 +7,8 @@
 #include <limits>
 #include <string>
 
-#include "browser/decimal_digits.h"
-#include "browser/number_format.h"
+#include "module/decimal_digits.h"
+#include "module/number_format.h"
 
 namespace npb {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tree/path_split.h"
+#include "module/path_split.h"
 
 namespace npb {
 namespace {

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "tests/support/crash_guard.h"
+#include "support/crash_guard.h"
 
 int main(int argc, char** argv) {
   InstallCrashGuard();

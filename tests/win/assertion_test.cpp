@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "browser/assertion.h"
-#include "tree/profile.h"
+#include "module/assertion.h"
+#include "module/profile.h"
 
 namespace npb {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 #include "editors/color_box.h"
 #include "editors/color_combo_property.h"
 #include "framework/gdi.h"

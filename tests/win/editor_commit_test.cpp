@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "browser/assertion.h"
-#include "browser/host_library.h"
-#include "browser/module_globals.h"
+#include "module/assertion.h"
+#include "module/host_library.h"
+#include "module/module_globals.h"
 #include "editors/editor_property.h"
 #include "tests/win/grid_filling_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/pgobj_api.h"
+#include "sdk/pgobj_api.h"
 #include "host/pgobj_host.h"
 
 namespace {

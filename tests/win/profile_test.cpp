@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tree/path_split.h"
-#include "tree/profile.h"
+#include "module/path_split.h"
+#include "module/profile.h"
 
 namespace npb {
 namespace {

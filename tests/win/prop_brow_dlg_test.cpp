@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 #include "host/pgobj_host.h"
 #include "resources/resource.h"
 #include "tests/win/thread_windows.h"

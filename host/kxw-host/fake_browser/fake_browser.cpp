@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/pgobj_api.h"
+#include "sdk/pgobj_api.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tree/profile.h"
+#include "module/profile.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tree/path_split.h"
+#include "module/path_split.h"
 
 namespace npb {
 namespace {

@@ -1,8 +1,8 @@
-#include "browser/number_locale_win.h"
+#include "module/number_locale_win.h"
 
 #include <windows.h>
 
-#include "browser/number_format.h"
+#include "module/number_format.h"
 
 namespace npb {
 namespace {

@@ -1,8 +1,8 @@
-#include "browser/host_library.h"
+#include "module/host_library.h"
 
 #include <vector>
 
-#include "browser/page_description.h"
+#include "module/page_description.h"
 
 namespace {
 

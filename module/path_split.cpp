@@ -1,4 +1,4 @@
-#include "tree/path_split.h"
+#include "module/path_split.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "host/pgobj_api.h"
+#include "sdk/pgobj_api.h"
 
 class HostPageLibrary {
 public:

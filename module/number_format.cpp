@@ -1,4 +1,4 @@
-#include "browser/number_format.h"
+#include "module/number_format.h"
 
 #include <algorithm>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "browser/decimal_digits.h"
+#include "module/decimal_digits.h"
 
 namespace npb {
 namespace {

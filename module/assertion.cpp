@@ -1,10 +1,10 @@
-#include "browser/assertion.h"
+#include "module/assertion.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "tree/profile.h"
+#include "module/profile.h"
 
 namespace npb {
 namespace {

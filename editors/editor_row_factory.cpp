@@ -1,4 +1,4 @@
-#include "tree/editor_row_factory.h"
+#include "editors/editor_row_factory.h"
 
 #include <tinyxml.h>
 

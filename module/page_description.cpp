@@ -1,4 +1,4 @@
-#include "browser/page_description.h"
+#include "module/page_description.h"
 
 #include <algorithm>
 #include <cstring>

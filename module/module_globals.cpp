@@ -1,4 +1,4 @@
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 
 int g_bDynamicUpdate = 0;
 HINSTANCE g_hResourceInstance = nullptr;

@@ -1,4 +1,4 @@
-#include "browser/decimal_digits.h"
+#include "module/decimal_digits.h"
 
 #include <cmath>
 #include <cstdint>
