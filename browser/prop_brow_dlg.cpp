@@ -7,6 +7,7 @@
 #include "browser/host_library.h"
 #include "browser/html_help.h"
 #include "browser/module_globals.h"
+#include "browser/page_description.h"
 #include "browser/style_menu.h"
 #include "recorder/attribute_names.h"
 #include "resources/resource.h"
@@ -48,7 +49,8 @@ BOOL CPropBrowDlg::OnInitDialog() {
   const CRect rectFrame = ChildRect(m_wndGridFrame);
   const HostPageLibrary& library = HostPageLibrary::Instance();
   const int nObjectCount = library.GetPageObjectCount(m_hWndPage);
-  m_nChunkCount = library.GetPageChunkCount(m_hWndPage) + 2;
+  // Asked once: the same count sizes the fetch below and every save buffer.
+  m_nChunkCount = npb::DescriptionPieceCount(library.GetPageChunkCount(m_hWndPage));
   CreateGrid(rectFrame, nObjectCount);
   CTreeCtrlXML::InitProfileSystem();
   // Tab goes from the tree to the grid.
@@ -83,7 +85,7 @@ void CPropBrowDlg::CreateGrid(const CRect& rectFrame, int nObjectCount) {
 }
 
 bool CPropBrowDlg::LoadPageDescription() {
-  std::string text = HostPageLibrary::Instance().FetchPageDescription(m_hWndPage);
+  std::string text = HostPageLibrary::Instance().FetchPageDescription(m_hWndPage, m_nChunkCount);
   return m_wndTree.LoadXMLFromString(text.data(), m_nSelectHandle, m_strSelectName);
 }
 
