@@ -15,6 +15,9 @@
 
 namespace {
 
+// Without a preselected object the first selection opens the page's top two levels.
+constexpr int kFirstSelectionLevels = 2;
+
 // The dialog's commands beside OK and Cancel, which the dialog class handles itself.
 struct CommandEntry {
   UINT id;
@@ -86,6 +89,7 @@ void CPropBrowDlg::CreateGrid(const CRect& rectFrame, int nObjectCount) {
 
 bool CPropBrowDlg::LoadPageDescription() {
   std::string text = HostPageLibrary::Instance().FetchPageDescription(m_hWndPage, m_nChunkCount);
+  m_wndTree.SetUpperLevelsOpenOnLoad(kFirstSelectionLevels);
   return m_wndTree.LoadXMLFromString(text.data(), m_nSelectHandle, m_strSelectName);
 }
 
@@ -121,18 +125,14 @@ void CPropBrowDlg::OnTreeSelChanged() {
   } else {
     hShown = m_wndTree.GetSelectedItem();
     if (m_bFirstSelection == 1) {
-      ExpandUpperLevels();
+      // A load that found nothing to preselect has inserted these levels open already.
+      if (m_wndTree.GetUpperLevelsOpenedOnLoad() < kFirstSelectionLevels)
+        m_wndTree.ExpandUpperLevels(kFirstSelectionLevels);
       m_bFirstSelection = 0;
     }
   }
   m_wndTree.UpdatePropGridCtrl(hShown);
   m_wndTree.SetItemToSelect(nullptr);
-}
-
-void CPropBrowDlg::ExpandUpperLevels() {
-  for (HTREEITEM hItem = m_wndTree.GetRootItem(); hItem; hItem = m_wndTree.GetNextItem(hItem)) {
-    if (m_wndTree.GetIndentLevel(hItem) < 2) m_wndTree.Expand(hItem, TVE_EXPAND);
-  }
 }
 
 // ---- buttons ----------------------------------------------------------------------------
@@ -317,7 +317,13 @@ void CPropBrowDlg::OnDestroy() {
   // An edit still open when the dialog goes (Cancel, the close box) was never accepted;
   // the tree's own teardown must not find it to accept.
   if (m_wndGrid.GetSafeHwnd()) m_wndGrid.EndEditItem(FALSE);
-  if (m_wndTree.GetSafeHwnd()) m_wndTree.FreeItemData();
+  if (m_wndTree.GetSafeHwnd()) {
+    // The tree view tells us of every item it deletes, and we want none of it: with
+    // thousands of items, passing each through our subclass would take seconds.
+    CWnd::SubclassPause quiet(*this);
+    m_wndTree.SetRedraw(FALSE);
+    m_wndTree.DeleteAllItemsAndData();
+  }
   m_hStyleSource = nullptr;
   CDialog::OnDestroy();
 }
