@@ -126,8 +126,11 @@ void CPropBrowDlg::OnTreeSelChanged() {
     hShown = m_wndTree.GetSelectedItem();
     if (m_bFirstSelection == 1) {
       // A load that found nothing to preselect has inserted these levels open already.
-      if (m_wndTree.GetUpperLevelsOpenedOnLoad() < kFirstSelectionLevels)
+      if (m_wndTree.GetUpperLevelsOpenedOnLoad() < kFirstSelectionLevels) {
         m_wndTree.ExpandUpperLevels(kFirstSelectionLevels);
+        // Opening items scrolls the control towards their children; keep the shown one in view.
+        m_wndTree.EnsureVisible(hShown);
+      }
       m_bFirstSelection = 0;
     }
   }
