@@ -47,7 +47,8 @@ void BM_JoinAndReadPieces(benchmark::State& state) {
     state.PauseTiming();
     std::vector<char*> pieces = MallocPieces(text);
     state.ResumeTiming();
-    std::string joined = npb::JoinDescriptionPieces(pieces.data(), static_cast<int>(pieces.size()));
+    const int count = static_cast<int>(pieces.size());
+    std::string joined = npb::JoinDescriptionPieces(pieces.data(), count, count);
     TiXmlDocument doc;
     benchmark::DoNotOptimize(npb::ReadXmlText(doc, joined.data()));
   }

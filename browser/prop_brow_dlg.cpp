@@ -7,12 +7,16 @@
 #include "module/host_library.h"
 #include "browser/html_help.h"
 #include "module/module_globals.h"
+#include "module/page_description.h"
 #include "browser/style_menu.h"
 #include "recorder/attribute_names.h"
 #include "resources/resource.h"
 #include "tree/change_document.h"
 
 namespace {
+
+// Without a preselected object the first selection opens the page's top two levels.
+constexpr int kFirstSelectionLevels = 2;
 
 // The dialog's commands beside OK and Cancel, which the dialog class handles itself.
 struct CommandEntry {
@@ -48,7 +52,8 @@ BOOL CPropBrowDlg::OnInitDialog() {
   const CRect rectFrame = ChildRect(m_wndGridFrame);
   const HostPageLibrary& library = HostPageLibrary::Instance();
   const int nObjectCount = library.GetPageObjectCount(m_hWndPage);
-  m_nChunkCount = library.GetPageChunkCount(m_hWndPage) + 2;
+  // Asked once: the same count sizes the fetch below and every save buffer.
+  m_nChunkCount = npb::DescriptionPieceCount(library.GetPageChunkCount(m_hWndPage));
   CreateGrid(rectFrame, nObjectCount);
   CTreeCtrlXML::InitProfileSystem();
   // Tab goes from the tree to the grid.
@@ -83,7 +88,8 @@ void CPropBrowDlg::CreateGrid(const CRect& rectFrame, int nObjectCount) {
 }
 
 bool CPropBrowDlg::LoadPageDescription() {
-  std::string text = HostPageLibrary::Instance().FetchPageDescription(m_hWndPage);
+  std::string text = HostPageLibrary::Instance().FetchPageDescription(m_hWndPage, m_nChunkCount);
+  m_wndTree.SetUpperLevelsOpenOnLoad(kFirstSelectionLevels);
   return m_wndTree.LoadXMLFromString(text.data(), m_nSelectHandle, m_strSelectName);
 }
 
@@ -126,18 +132,17 @@ void CPropBrowDlg::OnTreeSelChanged() {
   } else {
     hShown = m_wndTree.GetSelectedItem();
     if (m_bFirstSelection == 1) {
-      ExpandUpperLevels();
+      // A load that found nothing to preselect has inserted these levels open already.
+      if (m_wndTree.GetUpperLevelsOpenedOnLoad() < kFirstSelectionLevels) {
+        m_wndTree.ExpandUpperLevels(kFirstSelectionLevels);
+        // Opening items scrolls the control towards their children; keep the shown one in view.
+        m_wndTree.EnsureVisible(hShown);
+      }
       m_bFirstSelection = 0;
     }
   }
   m_wndTree.UpdatePropGridCtrl(hShown);
   m_wndTree.SetItemToSelect(nullptr);
-}
-
-void CPropBrowDlg::ExpandUpperLevels() {
-  for (HTREEITEM hItem = m_wndTree.GetRootItem(); hItem; hItem = m_wndTree.GetNextItem(hItem)) {
-    if (m_wndTree.GetIndentLevel(hItem) < 2) m_wndTree.Expand(hItem, TVE_EXPAND);
-  }
 }
 
 // ---- buttons ----------------------------------------------------------------------------
@@ -321,7 +326,13 @@ void CPropBrowDlg::OnDestroy() {
   // An edit still open when the dialog goes (Cancel, the close box) was never accepted;
   // the tree's own teardown must not find it to accept.
   if (m_wndGrid.GetSafeHwnd()) m_wndGrid.EndEditItem(FALSE);
-  if (m_wndTree.GetSafeHwnd()) m_wndTree.FreeItemData();
+  if (m_wndTree.GetSafeHwnd()) {
+    // The tree view tells us of every item it deletes, and we want none of it: with
+    // thousands of items, passing each through our subclass would take seconds.
+    CWnd::SubclassPause quiet(*this);
+    m_wndTree.SetRedraw(FALSE);
+    m_wndTree.DeleteAllItemsAndData();
+  }
   m_hStyleSource = nullptr;
   CDialog::OnDestroy();
 }

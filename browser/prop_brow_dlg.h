@@ -65,7 +65,6 @@ private:
   void CreateGrid(const CRect& rectFrame, int nObjectCount);
   bool LoadPageDescription();
   void OnTreeSelChanged();
-  void ExpandUpperLevels();
   // Ends an open in-place edit, taking its value; false, with a beep and the editor kept
   // open, when the row refuses the value.
   bool AcceptOpenEdit();

@@ -202,6 +202,15 @@ HWND CWnd::UnsubclassWindow() {
   return hWnd;
 }
 
+CWnd::SubclassPause::SubclassPause(CWnd& wnd) : m_wnd(wnd) {
+  m_bLifted = wnd.m_hook == Hook::Subclass && ::RemoveWindowSubclass(wnd.m_hWnd, SubclassProc, kSubclassId);
+}
+
+CWnd::SubclassPause::~SubclassPause() {
+  if (m_bLifted && ::IsWindow(m_wnd.m_hWnd))
+    ::SetWindowSubclass(m_wnd.m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&m_wnd));
+}
+
 BOOL CWnd::Attach(HWND hWnd) {
   if (m_hWnd || !hWnd) return FALSE;
   m_hWnd = hWnd;

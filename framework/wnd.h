@@ -37,6 +37,21 @@ public:
   BOOL SubclassWindow(HWND hWnd);
   BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
   HWND UnsubclassWindow();
+  // Lifts the subclass of a window hooked by SubclassWindow for its own scope: what the
+  // window receives meanwhile goes straight to its class procedure and no handler of the
+  // object sees it. Under Wine every message through a subclass chain is a round trip to
+  // the server, which a flood of notifications nobody handles need not pay.
+  class SubclassPause {
+  public:
+    explicit SubclassPause(CWnd& wnd);
+    ~SubclassPause();
+    SubclassPause(const SubclassPause&) = delete;
+    SubclassPause& operator=(const SubclassPause&) = delete;
+
+  private:
+    CWnd& m_wnd;
+    bool m_bLifted = false;
+  };
   // Wraps a handle without routing its messages and without owning it.
   BOOL Attach(HWND hWnd);
   HWND Detach();

@@ -2,6 +2,7 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -34,6 +35,12 @@ bool PageModel::LoadFile(const std::string& path) {
 
 bool PageModel::LoadSample() {
   return LoadText(SampleText());
+}
+
+void PageModel::LoadRaw(std::string bytes, size_t pieceSize) {
+  LoadText("<XML><ObjectList /></XML>");
+  m_raw = std::move(bytes);
+  m_rawPieceSize = std::max<size_t>(pieceSize, 1);
 }
 
 // Walks every "Object" without recursion: counts them, indexes handles and gives each
@@ -82,11 +89,13 @@ bool PageModel::SaveFile(const std::string& path) const {
 }
 
 int PageModel::PieceCount() const {
-  return pg::PieceCount(Text().size());
+  if (!m_rawPieceSize) return pg::PieceCount(Text().size());
+  const size_t pieces = (m_raw.size() + m_rawPieceSize - 1) / m_rawPieceSize;
+  return static_cast<int>(std::clamp<size_t>(pieces, kMinPieces, 0x7fffffff));
 }
 
 std::vector<std::string_view> PageModel::Pieces() const {
-  return SplitIntoPieces(Text());
+  return m_rawPieceSize ? SplitIntoFixedPieces(m_raw, m_rawPieceSize) : SplitIntoPieces(Text());
 }
 
 bool PageModel::HasObject(int handle) const {

@@ -27,6 +27,9 @@ class PageModel {
   bool LoadText(std::string_view text);
   bool LoadFile(const std::string& path);
   bool LoadSample();
+  // An empty page whose description is served as `bytes` verbatim, in pieces of
+  // `pieceSize` bytes: text the model would refuse still reaches the browser.
+  void LoadRaw(std::string bytes, size_t pieceSize);
   bool IsLoaded() const { return m_doc != nullptr; }
 
   // Every "Object" element of the page, nested ones included.
@@ -73,6 +76,8 @@ class PageModel {
   int m_objectCount = 0;
   mutable std::string m_text;
   mutable bool m_textValid = false;
+  std::string m_raw;         // the served description of a raw page
+  size_t m_rawPieceSize = 0;  // 0: the description is the model's own text
 };
 
 }  // namespace pg

@@ -22,4 +22,12 @@ std::vector<std::string_view> SplitIntoPieces(std::string_view text) {
   return pieces;
 }
 
+std::vector<std::string_view> SplitIntoFixedPieces(std::string_view text, size_t pieceSize) {
+  pieceSize = std::max<size_t>(pieceSize, 1);
+  std::vector<std::string_view> pieces;
+  for (size_t start = 0; start < text.size(); start += pieceSize) pieces.push_back(text.substr(start, pieceSize));
+  if (pieces.size() < static_cast<size_t>(kMinPieces)) pieces.resize(kMinPieces);
+  return pieces;
+}
+
 }  // namespace pg

@@ -17,4 +17,8 @@ int PieceCount(size_t length);
 // (the last ones shorter or empty); joined in order they give the text back.
 std::vector<std::string_view> SplitIntoPieces(std::string_view text);
 
+// The text cut into consecutive pieces of `pieceSize` bytes (the last one shorter), as
+// many as it takes, however many that is; empty pieces are added up to kMinPieces.
+std::vector<std::string_view> SplitIntoFixedPieces(std::string_view text, size_t pieceSize);
+
 }  // namespace pg

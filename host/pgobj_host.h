@@ -18,6 +18,9 @@ extern "C" {
 PGOBJ_HOST_API int __stdcall PgOpenPage(HWND page, const char* path);
 // The same from page text held in memory.
 PGOBJ_HOST_API int __stdcall PgOpenPageText(HWND page, const char* text);
+// An empty page model for `page` whose description is `bytes[0..length)` served verbatim
+// in pieces of `pieceSize` bytes, unread. Returns 0 (its object count), or -1.
+PGOBJ_HOST_API int __stdcall PgOpenRawPage(HWND page, const char* bytes, unsigned length, unsigned pieceSize);
 // Writes the page model of `page`, in the page description vocabulary. 1 on success.
 PGOBJ_HOST_API int __stdcall PgSavePage(HWND page, const char* path);
 PGOBJ_HOST_API void __stdcall PgClosePage(HWND page);
@@ -32,6 +35,7 @@ PGOBJ_HOST_API void __stdcall PgSetHostDataFolder(const char* folder);
 
 typedef int(__stdcall* PgOpenPageFn)(HWND page, const char* path);
 typedef int(__stdcall* PgOpenPageTextFn)(HWND page, const char* text);
+typedef int(__stdcall* PgOpenRawPageFn)(HWND page, const char* bytes, unsigned length, unsigned pieceSize);
 typedef int(__stdcall* PgSavePageFn)(HWND page, const char* path);
 typedef void(__stdcall* PgClosePageFn)(HWND page);
 typedef void(__stdcall* PgSetChangeListenerFn)(PgChangeListener listener, void* context);

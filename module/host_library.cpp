@@ -59,11 +59,11 @@ int HostPageLibrary::GetPageChunkCount(HWND page) const {
   return m_getPageChunkCount ? m_getPageChunkCount(page) : 0;
 }
 
-std::string HostPageLibrary::FetchPageDescription(HWND page) const {
-  if (!m_getPageChunkCount || !m_getPageDescriptionChunks) return {};
-  std::vector<char*> pieces(npb::DescriptionPieceCount(m_getPageChunkCount(page)), nullptr);
-  m_getPageDescriptionChunks(page, pieces.data());
-  return npb::JoinDescriptionPieces(pieces.data(), static_cast<int>(pieces.size()));
+std::string HostPageLibrary::FetchPageDescription(HWND page, int pieces) const {
+  if (!m_getPageDescriptionChunks || pieces <= 0) return {};
+  std::vector<char*> slots(npb::DescriptionSlotCount(pieces), nullptr);
+  m_getPageDescriptionChunks(page, slots.data());
+  return npb::JoinDescriptionPieces(slots.data(), static_cast<int>(slots.size()), pieces);
 }
 
 void HostPageLibrary::SendPageDescription(HWND page, const char* document) const {

@@ -22,8 +22,9 @@ public:
 
   int GetPageObjectCount(HWND page) const;
   int GetPageChunkCount(HWND page) const;
-  // Fetches the description pieces, joins them in order and frees them.
-  std::string FetchPageDescription(HWND page) const;
+  // Fetches the description that GetPageChunkCount announced as `pieces` pieces, joins
+  // them in order and frees them; empty when `pieces` is 0.
+  std::string FetchPageDescription(HWND page, int pieces) const;
   void SendPageDescription(HWND page, const char* document) const;
   // Description text of a row; empty when there is none.
   std::string GetAttributeDescription(int descriptionNo) const;

@@ -5,24 +5,23 @@
 
 namespace npb {
 
-namespace {
-constexpr int kMaxPieces = 300;
-}
-
 int DescriptionPieceCount(int chunkCount) {
-  if (chunkCount < 0) chunkCount = 0;
-  return std::min(chunkCount, kMaxPieces - 2) + 2;
+  const long long pieces = std::max(chunkCount, 0) + 2LL;
+  return pieces > kMaxDescriptionPieces ? 0 : static_cast<int>(pieces);
 }
 
-std::string JoinDescriptionPieces(char** pieces, int count, void (*release)(void*)) {
+int DescriptionSlotCount(int pieces) { return std::max(pieces, kDescriptionSlots); }
+
+std::string JoinDescriptionPieces(char** pieces, int slots, int joined, void (*release)(void*)) {
+  joined = std::clamp(joined, 0, std::max(slots, 0));
   std::size_t total = 0;
-  for (int i = 0; i < count; ++i)
+  for (int i = 0; i < joined; ++i)
     if (pieces[i]) total += std::strlen(pieces[i]);
   std::string text;
   text.reserve(total);
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < slots; ++i) {
     if (!pieces[i]) continue;
-    text.append(pieces[i]);
+    if (i < joined) text.append(pieces[i]);
     release(pieces[i]);
     pieces[i] = nullptr;
   }

@@ -26,6 +26,7 @@ public:
   HTREEITEM Parent(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_PARENT) : nullptr; }
   HTREEITEM NextSibling(HTREEITEM hItem) const { return hItem ? Navigate(hItem, TVGN_NEXT) : nullptr; }
   unsigned Count() const { return static_cast<unsigned>(Send(TVM_GETCOUNT, 0, 0)); }
+  void Expand(HTREEITEM hItem) const { Send(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(hItem)); }
 
   // The next sibling of the item or of its nearest ancestor that has one.
   HTREEITEM NextOutside(HTREEITEM hItem) const {
@@ -40,13 +41,15 @@ public:
     return child ? child : NextOutside(hItem);
   }
 
-  HTREEITEM Insert(const char* pszText, LPARAM lParam, HTREEITEM hParent) const {
+  // Inserted last under hParent; open from the start when bExpanded.
+  HTREEITEM Insert(const char* pszText, LPARAM lParam, HTREEITEM hParent, bool bExpanded = false) const {
     TVINSERTSTRUCTA insert{};
     insert.hParent = hParent ? hParent : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | (bExpanded ? TVIF_STATE : 0);
     insert.item.pszText = const_cast<char*>(pszText);
     insert.item.lParam = lParam;
+    insert.item.state = insert.item.stateMask = bExpanded ? TVIS_EXPANDED : 0;
     return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   }
   Xml_ObjectData* Record(HTREEITEM hItem) const {

@@ -30,13 +30,28 @@ TiXmlElement* FirstObject(TiXmlNode* pParent) {
   return pParent ? pParent->FirstChildElement("Object") : nullptr;
 }
 
+// Whether any "Object" under pList, at any depth, matches the preselect key.
+bool AnyObjectMatches(TiXmlElement* pList, unsigned nSelectHandle, const char* pszSelectName) {
+  std::vector<TiXmlElement*> pending{FirstObject(pList)};
+  while (!pending.empty()) {
+    TiXmlElement* object = pending.back();
+    pending.pop_back();
+    if (!object) continue;
+    if (npb::MatchesSelectKey(*object, nSelectHandle, pszSelectName)) return true;
+    pending.push_back(object->NextSiblingElement("Object"));
+    pending.push_back(FirstObject(object));
+  }
+  return false;
+}
+
 // One object's item, labelled, with its record attached and entered in the index; null
 // when the control refuses it.
 HTREEITEM InsertObject(const npb::DirectTreeView& view, npb::TreeOrderIndex& order, TiXmlElement* pObject,
-                       HTREEITEM hParent) {
+                       HTREEITEM hParent, bool bExpanded) {
   npb::ClearStyleMarks(*pObject);
   auto record = std::make_unique<Xml_ObjectData>(npb::MakeObjectData(pObject));
-  HTREEITEM item = view.Insert(npb::ObjectLabel(*record), reinterpret_cast<LPARAM>(record.get()), hParent);
+  HTREEITEM item =
+      view.Insert(npb::ObjectLabel(*record), reinterpret_cast<LPARAM>(record.get()), hParent, bExpanded);
   if (!item) return nullptr;
   if (!order.Insert(item, hParent, record.release())) order.Invalidate();
   return item;
@@ -80,18 +95,25 @@ bool CTreeCtrlXML::IsValidXML(char* pszXml) {
 }
 
 void CTreeCtrlXML::Load(TiXmlNode* pXml, unsigned nSelectHandle, const char* pszSelectName) {
+  m_nOpenedOnLoad = 0;
   TiXmlElement* list = pXml ? pXml->FirstChildElement("ObjectList") : nullptr;
   if (!list) return;
+  if (m_nOpenOnLoad > 0 && !AnyObjectMatches(list, nSelectHandle, pszSelectName)) m_nOpenedOnLoad = m_nOpenOnLoad;
   // Thousands of insertions: repaint once at the end rather than after each.
   SetRedraw(FALSE);
   for (TiXmlElement* object = FirstObject(list); object; object = object->NextSiblingElement("Object")) {
-    LoadItem(object, nullptr, nSelectHandle, pszSelectName);
+    LoadItem(object, nullptr, nSelectHandle, pszSelectName, m_nOpenedOnLoad);
   }
   SetRedraw(TRUE);
 }
 
 void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle,
                             const char* pszSelectName) {
+  LoadItem(pObject, hParent, nSelectHandle, pszSelectName, 0);
+}
+
+void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle,
+                            const char* pszSelectName, int nOpenLevels) {
   if (!pObject) return;
   // Nesting follows the input, so the walk keeps its own stack: for each open level, the
   // next "Object" still to insert there and the item it goes under.
@@ -101,13 +123,18 @@ void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned n
   };
   const npb::DirectTreeView view(m_hWnd);
   npb::TreeOrderIndex& order = TreeOrder();
-  auto insert = [&](TiXmlElement* object, HTREEITEM parent) {
-    HTREEITEM item = InsertObject(view, order, object, parent);
+  // Levels counted from the top of the tree, so that an object added under an item opens
+  // as an item of its own level would.
+  const int parentPos = hParent ? order.Find(hParent) : npb::TreeOrderIndex::kNone;
+  const int topLevel = parentPos == npb::TreeOrderIndex::kNone ? 0 : order.Entries()[parentPos].level + 1;
+  auto insert = [&](TiXmlElement* object, HTREEITEM parent, int level) {
+    const bool open = level < nOpenLevels && FirstObject(object) != nullptr;
+    HTREEITEM item = InsertObject(view, order, object, parent, open);
     // Every match overrides the one before: the last in document order wins.
     if (item && npb::MatchesSelectKey(*object, nSelectHandle, pszSelectName)) m_hItemToSelect = item;
     return item;
   };
-  HTREEITEM top = insert(pObject, hParent);
+  HTREEITEM top = insert(pObject, hParent, topLevel);
   if (!top) return;
   std::vector<Level> open{{FirstObject(pObject), top}};
   while (!open.empty()) {
@@ -118,7 +145,7 @@ void CTreeCtrlXML::LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned n
       continue;
     }
     level.next = object->NextSiblingElement("Object");
-    HTREEITEM item = insert(object, level.parent);
+    HTREEITEM item = insert(object, level.parent, topLevel + static_cast<int>(open.size()));
     if (item) open.push_back({FirstObject(object), item});
   }
 }
@@ -136,6 +163,18 @@ int CTreeCtrlXML::FreeItemData() {
     }
   }
   return freed;
+}
+
+int CTreeCtrlXML::DeleteAllItemsAndData() {
+  std::vector<Xml_ObjectData*> records;
+  records.reserve(WholeTreeOrder().Size());
+  for (const npb::TreeOrderIndex::Entry& entry : WholeTreeOrder().Entries()) {
+    if (entry.record) records.push_back(entry.record);
+  }
+  // A control that refused keeps its items, and they their records.
+  if (!DeleteAllItems()) return FreeItemData();
+  for (Xml_ObjectData* record : records) delete record;
+  return static_cast<int>(records.size());
 }
 
 void CTreeCtrlXML::DetachRecords() {

@@ -44,6 +44,15 @@ public:
   int GetIndentLevel(HTREEITEM hItem) const;
   // The item's record, or null.
   Xml_ObjectData* GetObjectData(HTREEITEM hItem) const;
+  // Expands every item whose indent level is below nLevels (items without children have
+  // nothing to open), in one pass over the index.
+  void ExpandUpperLevels(int nLevels);
+  // Asks the next load to insert the items of levels below nLevels already open when no
+  // object matches its preselect key: opening thousands of items after the load costs
+  // the control a layout of every row below each one. 0 (the default) opens nothing.
+  void SetUpperLevelsOpenOnLoad(int nLevels) { m_nOpenOnLoad = nLevels; }
+  // The levels the last load inserted open: 0 when it found an item to select.
+  int GetUpperLevelsOpenedOnLoad() const { return m_nOpenedOnLoad; }
 
   // The change document of the whole tree (style marks of the records cleared), printed
   // into buffer[0..nSize). False, with an empty buffer and the style marks kept, when it
@@ -104,8 +113,12 @@ public:
   static CTreeCtrlXML* FromWindow(HWND hWnd);
 
   // Frees every item's record and clears the item's data; returns how many were freed.
-  // The owning dialog calls it when its window is destroyed.
   int FreeItemData();
+  // Removes every item and frees every record, records after the items so that no item
+  // is left holding a freed one; returns how many records were freed. What the owner does
+  // when its window goes: one message, where clearing each item's data first would ask
+  // the control to find each item.
+  int DeleteAllItemsAndData();
 
   // Tab moves the focus to the grid.
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -136,6 +149,9 @@ protected:
   void Load(TiXmlNode* pXml, unsigned nSelectHandle, const char* pszSelectName);
   // Inserts the object and everything under it below hParent (null: top level).
   void LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName);
+  // LoadItem, with the items of levels below nOpenLevels inserted open.
+  void LoadItem(TiXmlElement* pObject, HTREEITEM hParent, unsigned nSelectHandle, const char* pszSelectName,
+                int nOpenLevels);
   // Writes the tree's objects into pXml, the "XML" element of a new change document.
   void Save(TiXmlElement* pXml);
   // The objects of the "XML" node's "ObjectList", copied below hParent's element and item.
@@ -190,4 +206,6 @@ private:
   std::unordered_set<const TiXmlElement*> m_unsentChanges;
   int m_nDeletesTracked = 0;  // TVM_DELETEITEM calls under way through WindowProc
   HTREEITEM m_hGridItem = nullptr;  // the item the grid was last filled for
+  int m_nOpenOnLoad = 0;
+  int m_nOpenedOnLoad = 0;
 };

@@ -105,6 +105,21 @@ Xml_ObjectData* CTreeCtrlXML::GetObjectData(HTREEITEM hItem) const {
   return pos != TreeOrderIndex::kNone ? order.Entries()[pos].record : npb::DirectTreeView(m_hWnd).Record(hItem);
 }
 
+void CTreeCtrlXML::ExpandUpperLevels(int nLevels) {
+  const TreeOrderIndex& order = TreeOrder();
+  const npb::DirectTreeView view(m_hWnd);
+  // Deepest level first: while its parent is still closed an item opens without the
+  // control laying out the rows below it again, which for thousands of open items at the
+  // top would cost each expansion a pass over the whole visible list.
+  SetRedraw(FALSE);
+  for (int level = nLevels - 1; level >= 0; --level) {
+    for (int pos = 0; pos < static_cast<int>(order.Size()); ++pos) {
+      if (order.Entries()[pos].level == level && order.HasChildren(pos)) view.Expand(order.ItemAt(pos));
+    }
+  }
+  SetRedraw(TRUE);
+}
+
 // Item messages that reach the window (the framework's InsertItem, DeleteItem, SetItemData
 // and raw SendMessage calls alike) pass here; the index follows what the control did.
 LRESULT CTreeCtrlXML::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,9 @@
 #include "host/kxw-host/libraries.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace kxwhost {
 namespace {
@@ -43,6 +45,7 @@ bool PageLibrary::Load(std::string& error) {
   const char* name = "pgobj.dll";
   module = LoadBeside(name, error);
   return module != nullptr && Bind(module, "PgOpenPage", openPage, name, error) &&
+         Bind(module, "PgOpenRawPage", openRawPage, name, error) &&
          Bind(module, "PgSavePage", savePage, name, error) &&
          Bind(module, "PgClosePage", closePage, name, error) &&
          Bind(module, "PgSetChangeListener", setChangeListener, name, error) &&
@@ -63,11 +66,15 @@ bool BrowserModule::Load(std::string& error) {
 
 PageDescriptionSize MeasurePageDescription(const PageLibrary& library, HWND page) {
   PageDescriptionSize size;
-  const int count = library.chunkCount(page) + 2;
-  if (count < 1 || count > pgobj::kMaxPieces) return size;
-  char* pieces[pgobj::kMaxPieces] = {};
-  library.chunks(page, pieces);
-  size.pieces = count;
+  const long long count = library.chunkCount(page) + 2LL;
+  if (count < 1) return size;
+  size.pieces = static_cast<int>(count);
+  // A raw page may come in more pieces than the browser's array holds; past any sane
+  // count only the number is reported.
+  constexpr long long kMaxFetched = 65536;
+  if (count > kMaxFetched) return size;
+  std::vector<char*> pieces(std::max<size_t>(count, pgobj::kMaxPieces), nullptr);
+  library.chunks(page, pieces.data());
   for (char* piece : pieces) {
     if (piece == nullptr) continue;
     size.bytes += std::strlen(piece);

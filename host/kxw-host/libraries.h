@@ -13,6 +13,7 @@ namespace kxwhost {
 struct PageLibrary {
   HMODULE module = nullptr;
   decltype(&PgOpenPage) openPage = nullptr;
+  decltype(&PgOpenRawPage) openRawPage = nullptr;
   decltype(&PgSavePage) savePage = nullptr;
   decltype(&PgClosePage) closePage = nullptr;
   decltype(&PgSetChangeListener) setChangeListener = nullptr;

@@ -91,13 +91,23 @@ class Session {
 
 int Session::Prepare() {
   std::string error;
-  report_.page = options_.page.empty() ? "(embedded sample page)" : options_.page;
+  report_.page = !options_.rawPage.empty() ? options_.rawPage
+                 : options_.page.empty()     ? "(embedded sample page)"
+                                             : options_.page;
+  std::string raw;
+  if (!options_.rawPage.empty() && !ReadTextFile(options_.rawPage, raw)) {
+    return Complain(kStatusFailed, "cannot read the page " + report_.page);
+  }
   if (!recorder_.Prepare(error) || !pages_.Load(error)) return Complain(kStatusFailed, error);
   window_ = CreatePageWindow(report_.page);
   if (window_ == nullptr) return Complain(kStatusFailed, "cannot create the page window");
   pages_.setChangeListener(&ChangeRecorder::OnDocument, &recorder_);
   if (!options_.hostData.empty()) pages_.setHostDataFolder(options_.hostData.c_str());
-  report_.objects = pages_.openPage(window_, options_.page.empty() ? nullptr : options_.page.c_str());
+  if (!options_.rawPage.empty()) {
+    report_.objects = pages_.openRawPage(window_, raw.data(), static_cast<unsigned>(raw.size()), options_.pieceSize);
+  } else {
+    report_.objects = pages_.openPage(window_, options_.page.empty() ? nullptr : options_.page.c_str());
+  }
   if (report_.objects < 0) return Complain(kStatusFailed, "cannot read the page " + report_.page);
   pageOpen_ = true;
   report_.description = MeasurePageDescription(pages_, window_);
@@ -178,6 +188,7 @@ int Session::Run(std::vector<ScriptCommand> commands) {
   }
   report_.documents = recorder_.count();
   if (options_.script.empty() && !person) PrintReport(report_);
+  if (!options_.script.empty()) std::printf("InitPropertyBrowser returned: %d\n", report_.result);
   std::fflush(stdout);
   return 0;
 }

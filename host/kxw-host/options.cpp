@@ -8,7 +8,7 @@
 namespace kxwhost {
 namespace {
 
-enum class Kind { kText, kPng, kHandle, kFlag, kMode, kHelp };
+enum class Kind { kText, kPng, kHandle, kSize, kFlag, kMode, kHelp };
 
 struct OptionForm {
   const char* name;
@@ -20,6 +20,8 @@ struct OptionForm {
 
 const OptionForm kOptions[] = {
     {"--page", Kind::kText, &Options::page},
+    {"--raw-page", Kind::kText, &Options::rawPage},
+    {"--piece-size", Kind::kSize},
     {"--select-handle", Kind::kHandle},
     {"--select-name", Kind::kText, &Options::selectName},
     {"--dynamic", Kind::kFlag, nullptr, &Options::dynamic},
@@ -36,16 +38,22 @@ const OptionForm kOptions[] = {
     {"--help", Kind::kHelp},
 };
 
-bool TakesValue(Kind kind) { return kind == Kind::kText || kind == Kind::kPng || kind == Kind::kHandle; }
+bool TakesValue(Kind kind) {
+  return kind == Kind::kText || kind == Kind::kPng || kind == Kind::kHandle || kind == Kind::kSize;
+}
 
-bool ParseHandle(const std::string& text, unsigned& value) {
+bool ParseNumber(const std::string& text, unsigned long long max, unsigned& value) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
   errno = 0;
   const unsigned long long v = std::strtoull(text.c_str(), nullptr, 10);
-  if (errno == ERANGE || v > 0xFFFFFFFFull) return false;
+  if (errno == ERANGE || v > max) return false;
   value = static_cast<unsigned>(v);
   return true;
 }
+
+// A piece of the raw page is one allocation of the page library; keep it well inside
+// what a 32-bit process can hand out.
+constexpr unsigned long long kMaxPieceSize = 1ull << 28;
 
 bool EndsWithPng(const std::string& name) {
   return name.size() > 4 && strcasecmp(name.c_str() + name.size() - 4, ".png") == 0;
@@ -68,8 +76,14 @@ bool Apply(const OptionForm& form, const std::string& value, Options& options,
       options.*form.text = value;
       return true;
     case Kind::kHandle:
-      if (!ParseHandle(value, options.selectHandle)) {
+      if (!ParseNumber(value, 0xFFFFFFFFull, options.selectHandle)) {
         error = std::string(form.name) + ": not a handle number (0 to 4294967295): " + value;
+        return false;
+      }
+      return true;
+    case Kind::kSize:
+      if (!ParseNumber(value, kMaxPieceSize, options.pieceSize) || options.pieceSize == 0) {
+        error = std::string(form.name) + ": not a piece size (1 to " + std::to_string(kMaxPieceSize) + "): " + value;
         return false;
       }
       return true;
@@ -119,6 +133,14 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
     }
     if (!Apply(*form, value, options, error)) return false;
   }
+  if (!options.page.empty() && !options.rawPage.empty()) {
+    error = "--page and --raw-page exclude each other";
+    return false;
+  }
+  if (seen.count("--piece-size") && options.rawPage.empty()) {
+    error = "--piece-size needs --raw-page";
+    return false;
+  }
   return true;
 }
 
@@ -128,6 +150,11 @@ Loads NexelPropBrowser.dll beside this program into a page window and calls its
 InitPropertyBrowser, with the page library pgobj.dll serving the page.
 
   --page FILE          the page to browse (default: the embedded sample page)
+  --raw-page FILE      serve FILE's bytes verbatim as the page description, unread,
+                       so that text the host would refuse reaches the browser; the
+                       page model is then empty (--page-out writes an empty page)
+  --piece-size N       with --raw-page: bytes a description piece (default 65536);
+                       the pieces are as many as the file needs, even past 300
   --select-handle N    handle number of the object to select first
   --select-name TEXT   name of the object to select first
   --dynamic            switch dynamic update on before the browser is called

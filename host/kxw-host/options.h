@@ -14,6 +14,8 @@ enum class RunMode {
 
 struct Options {
   std::string page;            // --page; empty: the embedded sample page
+  std::string rawPage;         // --raw-page: served verbatim, never read by the host
+  unsigned pieceSize = 65536;  // --piece-size, bytes a piece of the raw page
   unsigned selectHandle = 0;   // --select-handle
   std::string selectName;      // --select-name
   bool dynamic = false;        // --dynamic

@@ -36,6 +36,14 @@ int __stdcall PgOpenPageText(HWND page, const char* text) {
   return OpenWith(page, [text](pg::PageModel& m) { return m.LoadText(text); });
 }
 
+int __stdcall PgOpenRawPage(HWND page, const char* bytes, unsigned length, unsigned pieceSize) {
+  if (!bytes && length) return -1;
+  return OpenWith(page, [&](pg::PageModel& m) {
+    m.LoadRaw(std::string(bytes ? bytes : "", length), pieceSize);
+    return true;
+  });
+}
+
 int __stdcall PgSavePage(HWND page, const char* path) {
   pg::PageModel* model = pg::PageRegistry::Instance().Find(page);
   if (!model || !path) return 0;

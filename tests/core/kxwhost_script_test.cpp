@@ -188,10 +188,18 @@ TEST(KxwHostOptions, ReadsEveryOption) {
   EXPECT_EQ(options.mode, RunMode::kReport);
   EXPECT_FALSE(options.help);
 
+  EXPECT_TRUE(options.rawPage.empty());
+
   ASSERT_TRUE(ParseOptions({}, options, error));
   EXPECT_EQ(options.mode, RunMode::kAuto);
   EXPECT_FALSE(options.dynamic);
   EXPECT_EQ(options.selectHandle, 0u);
+  EXPECT_EQ(options.pieceSize, 65536u);
+
+  ASSERT_TRUE(ParseOptions({"--raw-page", "r.bin", "--piece-size", "1"}, options, error)) << error;
+  EXPECT_EQ(options.rawPage, "r.bin");
+  EXPECT_EQ(options.pieceSize, 1u);
+  EXPECT_TRUE(options.page.empty());
 }
 
 TEST(KxwHostOptions, RejectsBadCommandLines) {
@@ -211,6 +219,11 @@ TEST(KxwHostOptions, RejectsBadCommandLines) {
       {{"--dynamic", "--dynamic"}, "--dynamic given twice"},
       {{"--page", "a", "--page", "b"}, "--page given twice"},
       {{"--report", "--interactive"}, "--interactive and --report exclude each other"},
+      {{"--page", "a", "--raw-page", "b"}, "--page and --raw-page exclude each other"},
+      {{"--piece-size", "10"}, "--piece-size needs --raw-page"},
+      {{"--raw-page", "r", "--piece-size", "0"}, "--piece-size: not a piece size (1 to 268435456): 0"},
+      {{"--raw-page", "r", "--piece-size", "268435457"},
+       "--piece-size: not a piece size (1 to 268435456): 268435457"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);

@@ -243,6 +243,14 @@ TEST(FrameworkWnd, SubclassedControlsKeepTheirBehaviourAndLetGoOnDestroy) {
   EXPECT_EQ(2, edit.chars);
   EXPECT_EQ(CString("xy"), edit.GetWindowText()) << "the default procedure must still reach the edit";
   EXPECT_NE(0u, edit.SendMessage(WM_GETDLGCODE) & DLGC_HASSETSEL);
+  {
+    CWnd::SubclassPause pause(edit);
+    ::SendMessageA(hEdit, WM_CHAR, 'z', 1);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit)) << "paused: no object routes it";
+  }
+  edit.SendMessage(WM_CHAR, '!', 1);
+  EXPECT_EQ(3, edit.chars) << "only the characters outside the pause reach the object";
+  EXPECT_EQ(CString("xyz!"), edit.GetWindowText());
 
   // Handles no object routes get one temporary wrapper each.
   CWnd* temp = CWnd::FromHandle(parent.m_hWnd);

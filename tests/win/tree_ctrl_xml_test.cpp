@@ -90,8 +90,10 @@ TEST_F(TreeCtrlXmlTest, NavigationFollowsTheDocumentOnDeepAndWideTrees) {
   std::vector<int> zigzag = {0, 1, 2, 3, 1, 2, 0, 1, 1, 0, 0, 1, 2};
 
   for (const std::vector<int>* levels : {&deep, &wide, &zigzag}) {
-    tree_.FreeItemData();
-    tree_.DeleteAllItems();
+    const UINT before = tree_.GetCount();
+    EXPECT_EQ(tree_.DeleteAllItemsAndData(), static_cast<int>(before)) << "one record an item";
+    EXPECT_EQ(tree_.GetCount(), 0u);
+    EXPECT_EQ(tree_.FreeItemData(), 0) << "nothing left to free twice";
     ASSERT_TRUE(Load(NestedPage(*levels)));
     std::vector<HTREEITEM> items = ItemsInOrder();
     ASSERT_EQ(items.size(), levels->size());
