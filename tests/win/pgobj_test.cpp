@@ -95,7 +95,7 @@ TEST_F(PageLibrary, ExportsEveryFunctionByOrdinalOnly) {
 
 TEST_F(PageLibrary, ServesTheSamplePageInPiecesTheCallerFrees) {
   ASSERT_EQ(m_open(kPage, nullptr), 80);
-  EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(kPage), 80);
+  EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(kPage), 83);
   const std::string text = FetchDescription(kPage);
   EXPECT_NE(text.find("Name=\"SAA_TICSIZE\""), std::string::npos);
   EXPECT_EQ(text, Saved(kPage));
