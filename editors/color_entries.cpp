@@ -104,13 +104,13 @@ std::vector<ColorEntry> ReadColumnTable(const char* pszText) {
                      {"ColumnTable", kColorEntryColumn | kColumnImageIndex, "ColumnNo", "ColumnList", "Value"});
 }
 
-std::vector<std::string> ReadOptionNames(const char* pszText) {
+std::vector<std::string> ReadOptionNames(const char* pszText, int nMaxOptions) {
   std::vector<std::string> names;
   TiXmlDocument doc;
   const TiXmlElement* pOptions = FindTable(doc, pszText, "standardOptions");
   if (!pOptions) return names;
   for (const TiXmlElement* p = pOptions->FirstChildElement("option");
-       p && names.size() < static_cast<std::size_t>(kMaxStandardOptions); p = p->NextSiblingElement("option")) {
+       p && names.size() < static_cast<std::size_t>(nMaxOptions); p = p->NextSiblingElement("option")) {
     const char* pszName = p->Attribute("name");
     names.push_back(pszName ? pszName : "");
   }

@@ -64,8 +64,8 @@ struct ColorEntry {
 };
 
 // The "name" of every "option" of a standard-options answer ("XML"/"Root"/
-// "standardOptions"), at most kMaxStandardOptions of them.
-std::vector<std::string> ReadOptionNames(const char* pszText);
+// "standardOptions"), at most nMaxOptions of them.
+std::vector<std::string> ReadOptionNames(const char* pszText, int nMaxOptions = kMaxStandardOptions);
 // The entries of a scheme-table answer ("XML"/"Root"/"SchemeTable"), nested schemes after
 // the scheme they are in; colours from the "value" of the first four "Attribute" children
 // of each "SchemeList".

@@ -43,9 +43,11 @@ constexpr std::string_view kSymbols[] = {
     "Square, hourglass", "Square, hourglass 90", "Diamond", "Diamond, dotted",
     "Diamond, x-hair", "Diamond, crossed", "Diamond, semi-filled right",
     "Diamond, semi-filled left", "Diamond, semi-filled top", "Diamond, semi-filled bottom",
-    "Diamond, hourglass", "Square, checker"};
+    "Diamond, hourglass", "Square, checker", "Hex", "Hex, dotted", "Hex, x-hair", "Hex, crossed",
+    "Hex, semi-filled right", "Hex, semi-filled left", "Hex, semi-filled top", "Hex, semi-filled bottom",
+    "Hex, hourglass"};
 constexpr std::string_view kPatterns[] = {"(none)", "forward diag.", "backward diag.", "diagonal cross",
-                            "horizontal", "vertical", "cross", "10 %", "20 %", "30 %", "40 %",
+                            "horizontal", "vertical", "cross", "10 %", "20 %", "25 %", "30 %", "40 %",
                             "50 %", "60 %", "70 %", "75 %", "80 %", "90 %", "Arrows", "Bricks",
                             "Bricks Diag.", "Cyclone", "Zig Zag", "Scales", "Herringbone",
                             "Confetti", "Lrg. Confetti", "Dashes", "Checkers",
@@ -64,6 +66,24 @@ constexpr std::string_view kLegendSide[] = {"Before text", "After text"};
 constexpr std::string_view kAutoManual[] = {"Automatic", "Manual"};
 constexpr std::string_view kSizeRepeat[] = {"Uniform", "Variable"};
 constexpr std::string_view kTicks[] = {"(none)", "clockwise", "counterclockwise"};
+constexpr std::string_view kLineOnTop[] = {"Line behind", "Line in front"};
+constexpr std::string_view kTernaryScale[] = {"Counter clockwise", "Clockwise"};
+constexpr std::string_view kQcMethods[] = {"Mean only", "Std. dev.", "Std. err.", "Conf (95)", "Conf (99)", "Constant"};
+constexpr std::string_view kDateLabelKinds[] = {"Numeric", "Series"};
+// The tick label thresholds have no names: their pictures show the powers of ten.
+constexpr std::string_view kThresholds[] = {"", "", "", "", "", "", "", "", "", "", "", "", "", "", ""};
+constexpr std::string_view kQcDirections[] = {"X (horizontal)", "Y (vertical)"};
+constexpr std::string_view kPieExplosions[] = {"None", "First slice", "All slices", "Alternate slices"};
+constexpr std::string_view kDropDirections[] = {"None", "X", "Y", "X and Y"};
+constexpr std::string_view kUpperErrors[] = {"Standard deviation", "Standard error", "95% confidence",
+                                             "99% confidence", "Percentile", "Maximum", "(none)"};
+constexpr std::string_view kLowerErrors[] = {"Standard deviation", "Standard error", "95% confidence",
+                                             "99% confidence", "Percentile", "Minimum", "(none)"};
+constexpr std::string_view kSymbolSummaries[] = {"Mean", "Median", "Minimum", "Maximum", "Worksheet columns"};
+constexpr std::string_view kShading[] = {"Discrete", "Gradient"};
+constexpr std::string_view kOldDateLabels[] = {"Months", "Days of the week", "Years", "Alpha Series", "Numeric"};
+constexpr std::string_view kBarAlignments[] = {"Right", "Center", "Left"};
+constexpr std::string_view kFrameLines[] = {"Relative to graph origin", "Relative to viewer"};
 
 constexpr std::string_view kSampleRows[] = {"1", "2", "5", "10", "20", "50", "100", "200", "500", "1000"};
 constexpr std::string_view kSampleFrequency[] = {"Every point", "Every 2nd point", "Every 3rd point",
@@ -111,7 +131,23 @@ struct OptionList {
 constexpr OptionList kOptionLists[] = {
     {"SEA_LINETYPE", kLineTypes},
     {"SLA_LINEPATH", kLineShapes},
-    {"SLA_FLAG_LINEONTOP", kFrontBack},
+    {"SLA_FLAG_LINEONTOP", kLineOnTop},
+    {"SLA_FLAG_QCONTOP", kFrontBack},
+    {"SLA_QCMETHOD", kQcMethods},
+    {"SAA_OLDSTYLEDATELABELON", kDateLabelKinds},
+    {"SAA_TICLABELTHRESHMIN", kThresholds},
+    {"SAA_TICLABELTHRESHMAX", kThresholds},
+    {"SLA_QCOPTS_DIRECTION", kQcDirections},
+    {"SLA_PIEEXPLODEFROM", kPieExplosions},
+    {"DIRECTION_FLAGS", kDropDirections},
+    {"SNA_ERROR1SUMMARYMETHOD", kUpperErrors},
+    {"SNA_ERROR2SUMMARYMETHOD", kLowerErrors},
+    {"SNA_SYMBOLSUMMARYMETHOD", kSymbolSummaries},
+    {"SLA_FLAG_3DSHADINGSMOOTH", kShading},
+    {"SAA_OLDSTYLEDATELABEL", kOldDateLabels},
+    {"SLA_BARUNIFORMTHICKNESS", kSizeRepeat},
+    {"SLA_BARALIGNMENT", kBarAlignments},
+    {"SGA_FRAMESLINES_FROMORIGIN", kFrameLines},
     {"SGA_FLAG_GRIDINFRONT", kGridInFront},
     {"SSA_SHAPE", kSymbols},
     {"SAA_BREAKTYPE", kBreakTypes},
@@ -122,7 +158,7 @@ constexpr OptionList kOptionLists[] = {
     {"SAA_FLAG_AUTORANGE", kAutoManual},
     {"STA_FLAG_LGNDRIGHT", kLegendSide},
     {"SSA_SIZEREPEAT", kSizeRepeat},
-    {"SAA_TERNARY_SCALE_DIRECTION", kTicks},
+    {"SAA_TERNARY_SCALE_DIRECTION", kTernaryScale},
     {"SLA_SAMPLETOP", kSampleRows},
     {"SLA_SAMPLEBOTTOM", kSampleRows},
     {"SLA_SAMPLEFREQ", kSampleFrequency},
@@ -325,6 +361,8 @@ std::vector<std::string_view> StandardOptions(std::string_view attrName, int lis
     entries = kColourNames;
   } else if (IsTickDirection(attrName)) {
     entries = kTickDirections;
+  } else if (attrName.substr(0, 24) == "SAA_SUB_POLARLABELSINCW_") {
+    entries = kTicks;
   } else if (Contains(kSeriesAttributes, attrName)) {
     const int series = std::clamp(listForm, 0, static_cast<int>(std::size(kSeries)) - 1);
     entries = kSeries[series];
@@ -333,7 +371,8 @@ std::vector<std::string_view> StandardOptions(std::string_view attrName, int lis
       if (list.name == attrName) entries = list.entries;
   }
   std::vector<std::string_view> out(entries.begin(), entries.end());
-  if (out.size() > kMaxOptions) out.resize(kMaxOptions);
+  const size_t limit = attrName == "SSA_SHAPE" ? kMaxSymbolOptions : kMaxOptions;
+  if (out.size() > limit) out.resize(limit);
   return out;
 }
 

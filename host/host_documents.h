@@ -7,7 +7,10 @@
 
 namespace pg {
 
+// Option lists hold at most 50 entries; the symbol list is the one longer list, with a
+// picture for each of its 59 shapes.
 constexpr size_t kMaxOptions = 50;
+constexpr size_t kMaxSymbolOptions = 59;
 
 // Entries of an attribute's standard option list; `listForm` picks the series of the
 // old-style date label lists (0 months, 1 days of the week, 2 years, 3 letters, 4 numbers).

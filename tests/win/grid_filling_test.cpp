@@ -72,7 +72,7 @@ TEST_F(GridFillingTest, EachAttributeGetsTheRowOfItsNumbersRangeInDocumentOrder)
     const char* shown;
   } cases[] = {
       {"SEA_COLOR", "255", Is<CColorComboPropertyGridProperty>, 2001, "Red"},
-      {"SSA_SHAPE", "4", Is<CPictureComboPropertyGridProperty>, 3005, "4"},
+      {"SSA_SHAPE", "4", Is<CPictureComboPropertyGridProperty>, 3005, "Triangle up"},
       {"SEA_THICKNESS", "12abc", Is<CSliderPropertyGridProperty>, 4001, "12"},
       {"SAA_FROMVAL_TERNARY_XRANGE", "0.35", Is<CSliderPropertyGridProperty>, 4048, "0.350000"},
       {"SGA_SHOWNAME", "1", Is<CCheckBoxPropertyGridProperty>, 5061, "1"},

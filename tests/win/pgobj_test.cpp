@@ -94,8 +94,8 @@ TEST_F(PageLibrary, ExportsEveryFunctionByOrdinalOnly) {
 }
 
 TEST_F(PageLibrary, ServesTheSamplePageInPiecesTheCallerFrees) {
-  ASSERT_EQ(m_open(kPage, nullptr), 80);
-  EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(kPage), 80);
+  ASSERT_EQ(m_open(kPage, nullptr), 83);
+  EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(kPage), 83);
   const std::string text = FetchDescription(kPage);
   EXPECT_NE(text.find("Name=\"SAA_TICSIZE\""), std::string::npos);
   EXPECT_EQ(text, Saved(kPage));
@@ -133,7 +133,7 @@ void __stdcall Listen(HWND page, const char* document, void* context) {
 }
 
 TEST_F(PageLibrary, SentChangesReachTheListenerAndThePage) {
-  ASSERT_EQ(m_open(kPage, nullptr), 80);
+  ASSERT_EQ(m_open(kPage, nullptr), 83);
   Heard heard;
   m_listen(Listen, &heard);
   const char* change =
@@ -158,7 +158,7 @@ TEST_F(PageLibrary, SentChangesReachTheListenerAndThePage) {
 }
 
 TEST_F(PageLibrary, AnswersObjectCallsFromTheNewestPageWithTheObject) {
-  ASSERT_EQ(m_open(kPage, nullptr), 80);
+  ASSERT_EQ(m_open(kPage, nullptr), 83);
   auto get = At<pgobj::GetObjectAttributeFn>(pgobj::kGetObjectAttribute);
   auto set = At<pgobj::SetObjectAttributeFn>(pgobj::kSetObjectAttribute);
 
@@ -211,7 +211,7 @@ TEST_F(PageLibrary, AnswersObjectCallsFromTheNewestPageWithTheObject) {
 }
 
 TEST_F(PageLibrary, WritesDocumentsIntoTheCallersBuffer) {
-  ASSERT_EQ(m_open(kPage, nullptr), 80);
+  ASSERT_EQ(m_open(kPage, nullptr), 83);
   std::vector<char> buffer(pgobj::kDocumentBufferSize, '\0');
   auto options = At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions);
   auto schemes = At<pgobj::GetColorSchemesFn>(pgobj::kGetColorSchemes);
