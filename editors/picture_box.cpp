@@ -4,7 +4,7 @@
 #include <cstring>
 #include <map>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "editors/color_box.h"
 #include "editors/color_entries.h"
 #include "framework/gdi.h"

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "browser/host_library.h"
+#include "module/host_library.h"
 #include "editors/color_box.h"
 #include "editors/color_entries.h"
 #include "framework/gdi.h"

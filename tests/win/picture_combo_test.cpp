@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/module_globals.h"
+#include "module/module_globals.h"
 #include "editors/picture_box.h"
 #include "editors/picture_combo_property.h"
 #include "tests/win/grid_filling_fixture.h"
