@@ -15,7 +15,8 @@ constexpr UINT_PTR kSubclassId = 1;
 
 // The object CreateEx is creating: lpCreateParams is trusted only when it names this one, so a
 // window of our class created elsewhere (a dialog template item) is not mistaken for one.
-CWnd* g_pWndInit = nullptr;
+// Per thread: a creation on another thread must not claim this thread's object.
+thread_local CWnd* g_pWndInit = nullptr;
 
 // Temporary wrappers for handles no object routes (dialog items, focus windows). Entries for
 // windows that no longer exist are dropped as the table grows.

@@ -1,4 +1,9 @@
 // Module-wide state shared by the entry points and the editors.
+//
+// One thread: everything in the module runs on the host's user-interface thread, inside the
+// browser's modal loop or the host's direct calls of the exported classes. This state and the
+// other module-wide statics (the name table, the grid's recorder statics, text metric caches)
+// are plain memory, never locked; calling the module from another thread is not supported.
 #pragma once
 #include <windows.h>
 
