@@ -136,6 +136,9 @@ HFONT CPropertyGridCtrl::GetGridFont() const {
 
 void CPropertyGridCtrl::OnSetFont(HFONT hFont, BOOL) {
   m_hFont = hFont;
+  // A font may come back under the handle of one deleted before: measure and pass it on again.
+  m_nFontHeight = -1;
+  m_placed.hHeaderFont = nullptr;
   CreateBoldFont();
   CalcEditMargin();
   AdjustLayout();
@@ -223,10 +226,9 @@ void CPropertyGridCtrl::DeleteAllRows() {
 
 void CPropertyGridCtrl::RemoveAll() {
   DeleteAllRows();
-  if (m_ToolTip.m_hWnd) {
-    for (int i = 1; i <= m_nTooltipsCount; ++i) m_ToolTip.DelTool(this, i);
-  }
-  m_nTooltipsCount = 0;
+  // The tools stay for the next layout to move, add or drop (the rows that come next mostly
+  // fill the same cells); over no rows they show nothing. A tip showing now goes.
+  if (m_ToolTip.m_hWnd && m_ToolTip.IsWindowVisible()) m_ToolTip.Pop();
 }
 
 CPropertyGridProperty* CPropertyGridCtrl::GetProperty(int nIndex) const {

@@ -7,11 +7,13 @@
 // property_grid_layout.cpp (layout, hit test, selection), property_grid_scroll.cpp (scrolling)
 // and property_grid_paint.cpp (painting); input in property_grid_input.cpp (mouse, focus),
 // property_grid_keys.cpp, property_grid_tab.cpp (Tab, pre-translation),
-// property_grid_notify.cpp (editor notifications) and property_grid_tracking.cpp (drags).
+// property_grid_notify.cpp (editor notifications), property_grid_tracking.cpp (drags) and
+// property_grid_place.cpp (the user's place across rebuilds).
 #pragma once
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "module/export.h"
@@ -79,6 +81,26 @@ public:
   virtual void OnChangeSelection(CPropertyGridProperty* pNewSel, CPropertyGridProperty* pOldSel);
   // An accepted edit changed the row: marks it and tells the owner window.
   void OnPropertyChanged(CPropertyGridProperty* pProp) const override;
+
+  // ---- the user's place (property_grid_place.cpp) -----------------------------------------
+  // Open and closed groups, the current row and the scroll position. Rows are known by their
+  // index among their siblings, name and data code, so a place outlives the rows it was
+  // taken from and can be given to rows built again from the same object.
+  struct Place {
+    struct Key {
+      int nIndex;
+      CString strName;
+      DWORD_PTR dwData;
+    };
+    using Path = std::vector<Key>;
+    std::vector<std::pair<Path, BOOL>> groups;  // every row with sub-rows, and whether it is open
+    Path current;                               // empty: no current row
+    int nScrollOffset = 0;
+  };
+  Place GetPlace() const;
+  // Opens and closes the groups found again, scrolls, lays out once and makes the row found
+  // again current; what is not found is left as it is. A default Place puts the list at its top.
+  void RestorePlace(const Place& place);
 
   // ---- input (property_grid_input.cpp, _keys, _tab, _notify, _tracking) ------------------
   // Messages the grid posts itself when a spin position changed / a slider drag ended.
@@ -276,8 +298,14 @@ protected:
 
   void CreateBoldFont();
   void CalcEditMargin();
+  // Row height of the current font (its text height and the padding).
+  int MeasureRowHeight();
+  // Moves (and with nShowFlag SWP_SHOWWINDOW shows) a child unless it is placed there already.
+  static void PlaceChild(CWnd& child, CRect& rectPlaced, const CRect& rect, UINT nShowFlag);
   void SetScrollSizes();
   void ReposProperties();
+  // Brings the tooltip's tools to the cells the last layout laid out.
+  void SyncTools();
   // Paints the client area into a device context (the window's off-screen one, or a caller's).
   void DrawClient(CDC& dc, const CRect& rectClient);
 
@@ -340,6 +368,21 @@ private:
   int m_nVertScrollOffset = 0;
   int m_nVertScrollTotal = 0;
   int m_nVertScrollPage = 0;
+  // The font whose text height was last measured, and that height (-1: not measured).
+  HFONT m_hMeasuredFont = nullptr;
+  int m_nFontHeight = -1;
+  // What the layout last gave the header and the scroll bar, which it tells only of changes.
+  struct PlacedChildren {
+    CRect rectHeader;
+    CRect rectScroll;
+    bool bHeaderShown = true;
+    HFONT hHeaderFont = nullptr;
+    int nHeaderWidths[2] = {-1, -1};  // -1: not known (the user may have dragged it)
+    int nScrollMax = -1;
+    int nScrollPage = -1;
+    int nScrollPos = -1;
+    UINT nScrollArrows = static_cast<UINT>(-1);
+  } m_placed;
   CRect m_rectTrackHeader;
   CRect m_rectTrackDescr;
   BOOL m_bTracking = FALSE;
@@ -353,6 +396,10 @@ private:
   std::vector<CPropertyGridProperty*> m_lstTerminalProps;
   // Every row the last layout gave a rectangle, top to bottom; not owned.
   std::vector<CPropertyGridProperty*> m_lstShownProps;
+  // The cells of the tooltip's tools (tool i + 1 covers cell i), and those the layout under
+  // way wants.
+  std::vector<CRect> m_lstTools;
+  std::vector<CRect> m_lstLaidOutTools;
   CPropertyGridProperty* m_pSel = nullptr;
   CPropertyGridProperty* m_pAccProp = nullptr;
   BOOL m_bActiveAccessibility = TRUE;

@@ -111,6 +111,10 @@ BOOL CPropertyGridCtrl::OnInputNotify(NMHDR* pNMH, LRESULT* pResult) {
     switch (pNMH->code) {
       case HDN_ITEMCHANGEDA:
       case HDN_ITEMCHANGEDW:
+        // The layout sets only widths that differ from what the header holds, the user's drag included.
+        if (nm.iItem == 0 || nm.iItem == 1) {
+          m_placed.nHeaderWidths[nm.iItem] = nm.pitem && (nm.pitem->mask & HDI_WIDTH) ? nm.pitem->cxy : -1;
+        }
         GridInput::OnHeaderItemChanged(*this, nm);
         break;
       case HDN_TRACKA:

@@ -63,6 +63,7 @@ void CPropertyGridCtrl::ScrollToOffset(int nOffset) {
   const int nOldOffset = m_nVertScrollOffset;
   m_nVertScrollOffset = nOffset;
   m_wndScrollVert.SetScrollPos(nOffset);
+  m_placed.nScrollPos = nOffset;
   ReposProperties();
   ScrollWindow(0, (nOldOffset - nOffset) * m_nRowHeight, &m_rectList, &m_rectList);
   if (m_pSel && !m_pSel->GetButtonRect().IsRectEmpty()) InvalidateRect(&m_pSel->GetButtonRect());
