@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 struct Xml_ObjectData;
 
 namespace npb {
@@ -59,6 +61,16 @@ public:
     return hItem && Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))
                ? reinterpret_cast<Xml_ObjectData*>(item.lParam)
                : nullptr;
+  }
+  // The item's text, up to 259 characters; empty for an unknown item.
+  std::string Text(HTREEITEM hItem) const {
+    char szText[260] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = hItem;
+    item.pszText = szText;
+    item.cchTextMax = sizeof szText;
+    return hItem && Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? std::string(item.pszText) : std::string();
   }
   void SetRecord(HTREEITEM hItem, Xml_ObjectData* pRecord) const {
     TVITEMA item{};

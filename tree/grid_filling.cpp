@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "module/host_library.h"
 #include "grid/property_grid_ctrl.h"
@@ -13,6 +14,7 @@
 // Filling the grid builds the editor rows: the one place the tree reaches up into editors/.
 #include "editors/editor_row_factory.h"
 #include "module/profile.h"
+#include "tree/direct_tree_view.h"
 #include "tree/row_sources.h"
 #include "tree/tree_ctrl_xml.h"
 
@@ -59,6 +61,21 @@ void KeepOnObject(TiXmlElement& object, const npb::EditorRowArgs& args) {
   }
 }
 
+// True when the grid shows the rows of this object: its group row is built on the element.
+bool ShowsObject(const CPropertyGridCtrl& grid, const TiXmlElement* pObject) {
+  const CPropertyGridProperty* pGroup = grid.GetPropertyCount() == 1 ? grid.GetProperty(0) : nullptr;
+  return pGroup && pGroup->GetXmlNode() == pObject;
+}
+
+// Adds the object's group row and lays the grid out once, at the place given. The rows keep
+// the expansion they were built with: expanding all before the group is in the grid expands
+// nothing, so that call is left out with the layout and paint it would cost.
+void ShowGroup(CPropertyGridCtrl& grid, std::unique_ptr<CPropertyGridProperty> pGroup,
+               const CPropertyGridCtrl::Place& place) {
+  grid.AddProperty(pGroup.release(), FALSE, FALSE);
+  grid.RestorePlace(place);
+}
+
 npb::EditorRowArgs ReadAttribute(TiXmlElement* pObject, TiXmlElement* pAttr, const char* pszHandle, int nUnit) {
   npb::EditorRowArgs args;
   args.strLabel = Text(pAttr, "Label");
@@ -82,22 +99,26 @@ npb::EditorRowArgs ReadAttribute(TiXmlElement* pObject, TiXmlElement* pAttr, con
 void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
   if (!hItem || !m_pPGCtrl) return;
   CPropertyGridCtrl& grid = *m_pPGCtrl;
+  Xml_ObjectData* pData = GetObjectData(hItem);
+  // Building the same object again (after a style is applied, or when the host refreshes it)
+  // keeps the user's place; another object starts at the top.
+  const CPropertyGridCtrl::Place place =
+      pData && pData->pNode && ShowsObject(grid, pData->pNode) ? grid.GetPlace() : CPropertyGridCtrl::Place();
   grid.RemoveAll();
   m_hGridItem = hItem;
-  Xml_ObjectData* pData = GetObjectData(hItem);
   if (!pData || !pData->pNode) return;
   pData->nAttributes = 0;
 
   TiXmlElement* pObject = pData->pNode;
   const char* pszHandle = Text(pObject, "Handle");
   // The group row also writes the object's starting state attributes onto the element.
-  auto pGroup = std::make_unique<CPropertyGridProperty>(GetItemText(hItem) + kGroupSuffix, pObject, 0, FALSE);
+  const std::string strGroupName = npb::DirectTreeView(m_hWnd).Text(hItem) + kGroupSuffix;
+  auto pGroup = std::make_unique<CPropertyGridProperty>(CString(strGroupName.c_str()), pObject, 0, FALSE);
 
   TiXmlElement* pAttr = CPropertyGridProperty::GetAttributeElement(pObject);
   if (!pAttr) {
     pGroup->AddSubItem(new CPropertyGridProperty("", COleVariant(""), "", CPropertyGridProperty::kDataReadOnly));
-    grid.ExpandAll(TRUE);
-    grid.AddProperty(pGroup.release(), TRUE, TRUE);
+    ShowGroup(grid, std::move(pGroup), place);
     return;
   }
 
@@ -121,11 +142,12 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
   }
 
   pData->nAttributes = nCount;
-  SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
+  // Stored back only when the item holds another record: the tree view repaints the item
+  // for every store, which would cost more than building the rows.
+  if (GetObjectData(hItem) != pData) SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
   // Setting the rows lays the grid out again; the group's addition below does that anyway.
   if (grid.GetDescriptionRows() != kDescriptionRows) grid.SetDescriptionRows(kDescriptionRows);
-  grid.ExpandAll(TRUE);
-  grid.AddProperty(pGroup.release(), TRUE, TRUE);
+  ShowGroup(grid, std::move(pGroup), place);
 }
 
 namespace npb {

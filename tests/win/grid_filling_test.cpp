@@ -173,6 +173,42 @@ TEST_F(GridFillingTest, ColourAndPictureRowsReceiveTheSourceTheirHandlesSelect) 
   EXPECT_STREQ(column->GetThemeHandle(), "1");
 }
 
+TEST_F(GridFillingTest, BuildingTheSameObjectAgainKeepsTheUsersPlace) {
+  std::string many;
+  for (int i = 0; i < 40; ++i) many += Attr("SGA_NAME", std::to_string(i));
+  ASSERT_TRUE(Reload(gridtest::Page("<Object Type=\"Axis\" Handle=\"7\"><AttributeTable>" + many +
+                                    "</AttributeTable></Object><Object Type=\"Axis\" Handle=\"8\"><AttributeTable>" +
+                                    Attr("SGA_NAME", "b") + "</AttributeTable></Object>")));
+  const HTREEITEM axis = m_tree.GetRootItem();
+  const HTREEITEM other = m_tree.GetNextItem(axis);
+  ASSERT_NE(other, nullptr);
+  Show(axis);
+  m_grid.SetCurSel(m_grid.GetProperty(0)->GetSubItem(30));
+  m_grid.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12),
+                     reinterpret_cast<LPARAM>(m_grid.GetScrollBarCtrl(SB_VERT)->m_hWnd));
+  ASSERT_EQ(m_grid.GetScrollOffset(), 12);
+
+  // Built again (a style applied, the host's refresh): the same row of the new rows, scrolled alike.
+  m_tree.UpdatePropGridCtrl(axis);
+  CPropertyGridProperty* group = m_grid.GetProperty(0);
+  EXPECT_EQ(m_grid.GetCurSel(), group->GetSubItem(30));
+  EXPECT_EQ(m_grid.GetScrollOffset(), 12);
+  EXPECT_EQ(group->GetSubItem(30)->GetRect().top, m_grid.GetListRect().top - 1 + (31 - 12) * m_grid.GetRowHeight());
+  group->Expand(FALSE);
+  m_grid.AdjustLayout();
+  m_tree.UpdatePropGridCtrl(axis);
+  EXPECT_FALSE(m_grid.GetProperty(0)->IsExpanded()) << "a closed group stays closed";
+  EXPECT_EQ(m_grid.GetScrollOffset(), 0) << "nothing left to scroll";
+
+  // Another object starts at the top, open, with no current row; coming back does too.
+  for (HTREEITEM item : {other, axis}) {
+    Show(item);
+    EXPECT_TRUE(m_grid.GetProperty(0)->IsExpanded());
+    EXPECT_EQ(m_grid.GetCurSel(), nullptr);
+    EXPECT_EQ(m_grid.GetScrollOffset(), 0);
+  }
+}
+
 TEST_F(GridFillingTest, NullItemLeavesTheGridAndAnItemWithoutRecordEmptiesIt) {
   ShowAxis(Attr("SGA_NAME", "a"));
   npb::FillGridFromTreeItem(m_tree, nullptr);
