@@ -169,7 +169,15 @@ int GridInput::AnswerRowQuery(CPropertyGridCtrl& g, int nIndex, npb::GridRowQuer
   if (!pQuery) return nCount;
   if (nIndex < 0 || nIndex >= nCount) return FALSE;
   CPropertyGridProperty* pProp = g.m_lstShownProps[static_cast<size_t>(nIndex)];
-  if (pQuery->bEnsureVisible) g.EnsureVisible(pProp);
+  if (pQuery->bEnsureVisible) {
+    g.EnsureVisible(pProp);
+    // A far row's jump can land a line off; the caller is about to click the row, so it
+    // must be in the list whatever the jump did.
+    const CRect& rect = pProp->GetRect();
+    if (g.m_nRowHeight > 0 && (rect.top < g.m_rectList.top - 1 || rect.bottom > g.m_rectList.bottom)) {
+      g.ScrollToOffset(g.m_nVertScrollOffset + (rect.top - g.m_rectList.top + 1) / g.m_nRowHeight);
+    }
+  }
   pQuery->nDepth = pProp->GetHierarchyLevel();
   pQuery->rectRow = pProp->GetRect();
   pQuery->rectList = g.m_rectList;

@@ -91,14 +91,14 @@ void CPropertyGridCtrl::EnsureVisible(CPropertyGridProperty* pProp, BOOL bExpand
     pProp->ClearButtonRect();
     if (m_hWnd) InvalidateRect(&rectButton);
   }
-  if (rect.top < nListTop && rect.bottom > nListTop) {
+  // A row that touches an edge counts as cut by it: the neighbour just outside the list
+  // (where Up and Down lead) comes in by one line.
+  if (rect.top < nListTop && rect.bottom >= nListTop) {
     ScrollToOffset(m_nVertScrollOffset - 1);
-  } else if (rect.top < m_rectList.bottom && rect.bottom > m_rectList.bottom) {
+  } else if (rect.top <= m_rectList.bottom && rect.bottom > m_rectList.bottom) {
     ScrollToOffset(m_nVertScrollOffset + 1);
   } else {
-    // Rows stack from the list top without gaps: the distance in rows is the row's index
-    // relative to the first row of the list.
-    ScrollToOffset(m_nVertScrollOffset + (rect.top - nListTop) / m_nRowHeight);
+    ScrollToOffset(rect.top / m_nRowHeight - m_nVertScrollOffset);
   }
   if (pProp == m_pSel && pProp->HasButton()) {
     pProp->AdjustButtonRect();
