@@ -159,8 +159,9 @@ void CPropertyGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 
 void CPropertyGridCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
   CWnd::OnChar(nChar, nRepCnt, nFlags);
-  // Control characters (Tab, Return, Escape, Backspace) start no edit.
-  if (nChar < ' ' || !m_pSel || !m_pSel->IsEnabled()) return;
+  // Control characters open the editor too: the row hands them to it, where Backspace
+  // leaves an empty value and Ctrl+V pastes over the old one.
+  if (!m_pSel || !m_pSel->IsEnabled()) return;
   CPropertyGridProperty* pSel = m_pSel;
   if (EditItem(pSel) && m_pSel == pSel) pSel->PushChar(nChar);
 }
