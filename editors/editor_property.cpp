@@ -125,6 +125,7 @@ CEditorProperty::CEditorProperty(const CString& strLabel, const COleVariant& var
       m_strAttrName(strAttrName) {}
 
 BOOL CEditorProperty::OnUpdateValue() {
+  if (!GetInPlaceWnd() || !GetInPlaceWnd()->m_hWnd) return CPropertyGridProperty::OnUpdateValue();
   const BOOL bChanged = GetInPlaceText() != FormatProperty();
   if (!CPropertyGridProperty::OnUpdateValue()) return FALSE;
   if (!bChanged) return TRUE;

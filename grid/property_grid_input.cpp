@@ -114,9 +114,8 @@ void GridInput::LoseFocus(CPropertyGridCtrl& g, CWnd* pNewWnd) {
 void CPropertyGridCtrl::OnClickButton(CPoint point) {
   CPropertyGridProperty* pProp = m_pSel;
   if (!pProp) return;
-  // Without an open editor there is no typed text to take over first; reading the empty
-  // text would wipe the value.
-  if (pProp->GetInPlaceWnd() && !pProp->OnUpdateValue()) return;
+  // Always asked first, editor open or not: a row may refuse or take over its value here.
+  if (!pProp->OnUpdateValue()) return;
   if (m_pSel != pProp) return;
   const CString strBefore = pProp->FormatProperty();
   {

@@ -180,6 +180,9 @@ void CPropertyGridProperty::SetOriginalValue(const COleVariant& varValue) {
 }
 
 BOOL CPropertyGridProperty::OnUpdateValue() {
+  // Without an open editor there is no typed text to take over; reading the missing text as
+  // empty would wipe the value.
+  if (!m_pWndInPlace || !m_pWndInPlace->m_hWnd) return TRUE;
   const CString strText = GetInPlaceText();
   const BOOL bChanged = strText != FormatProperty();
   if (!m_bIsValueList) {

@@ -189,6 +189,32 @@ TEST(PropertyGridKeys, CtrlArrowsMoveTheDividerFivePixelsWithinItsLimits) {
   }
 }
 
+TEST(PropertyGridKeys, AltDownAsksTheRowForItsValueBeforePressingItsButton) {
+  class ButtonRow : public CPropertyGridProperty {
+  public:
+    ButtonRow() : CPropertyGridProperty("b", COleVariant("v"), nullptr, kDataButtonRow) {}
+    BOOL OnUpdateValue() override {
+      calls.push_back("update");
+      return CPropertyGridProperty::OnUpdateValue();
+    }
+    void OnClickButton(CPoint) override { calls.push_back("button"); }
+    std::vector<std::string> calls;
+  };
+  GroupGrid gg(0);
+  auto* pRow = new ButtonRow;
+  ASSERT_TRUE(gg.pGroup->AddSubItem(pRow));
+  gg.w.grid.AdjustLayout();
+  gg.w.grid.SetCurSel(pRow);
+  {
+    HeldKeys alt({VK_MENU});
+    gg.w.grid.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+  }
+  EXPECT_EQ(pRow->calls, (std::vector<std::string>{"update", "button"}));
+  EXPECT_FALSE(pRow->IsInPlaceEditing());
+  EXPECT_EQ(pRow->FormatProperty().str(), "v") << "no editor open: no typed text to take over";
+  EXPECT_TRUE(gg.w.owner.changes.empty());
+}
+
 TEST(PropertyGridTab, TabWalksTheGroupWrapsAndHandsBackToTheTree) {
   GroupGrid gg(4);
   CPropertyGridCtrl& grid = gg.w.grid;
