@@ -122,7 +122,10 @@ CEditorProperty::CEditorProperty(const CString& strLabel, const COleVariant& var
     : CPropertyGridProperty(strLabel, varValue, pObjectNode, lpszDescr, dwAttrNumber, nullptr, nullptr, nullptr),
       m_pAttrNode(pAttrNode),
       m_strHandle(strHandle),
-      m_strAttrName(strAttrName) {}
+      m_strAttrName(strAttrName) {
+  // The grid routes the notifications of editor controls by attribute number ranges.
+  m_nInPlaceCtrlId = static_cast<UINT>(dwAttrNumber);
+}
 
 BOOL CEditorProperty::OnUpdateValue() {
   if (!GetInPlaceWnd() || !GetInPlaceWnd()->m_hWnd) return CPropertyGridProperty::OnUpdateValue();

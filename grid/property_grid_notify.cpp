@@ -1,5 +1,6 @@
 // The notifications of the in-place controls the rows open, routed by the control id (the
-// row's attribute number), the header's column drag, and the grid's private messages.
+// attribute number of an editor row, one fixed id for plain rows), the header's column drag,
+// and the grid's private messages.
 #include "sdk/grid_query.h"
 #include "grid/property_grid_input.h"
 
@@ -13,12 +14,15 @@ enum : unsigned {
   kSpinChange = 8,
 };
 
-// The attribute number ranges of the editor kinds and the notifications the grid listens to.
+// The attribute number ranges of the editor kinds and the notifications the grid listens to;
+// first the id that plain rows give their controls, whose edit, list and spin all report.
 const struct {
   UINT first;
   UINT last;
   unsigned events;
 } kIdRanges[] = {
+    {CPropertyGridProperty::kInPlaceCtrlId, CPropertyGridProperty::kInPlaceCtrlId,
+     kEditKill | kComboEvents | kSpinChange},
     {2000, 2014, kEditKill | kComboEvents},  // colours
     {3000, 3071, kEditKill | kComboEvents},  // pictures
     {4000, 4054, kEditKill},                 // sliders

@@ -185,9 +185,10 @@ public:
   BOOL IsButtonFocused() const { return m_bButtonIsFocused; }
   // Set by the grid's keyboard handling of a drop-down row; painting reads it.
   void SetValueHighlighted(BOOL bHighlighted) { m_bValueIsHighlighted = bHighlighted; }
-  // The id of the in-place controls the row opens: its attribute number, so that the grid
-  // knows the editor kind a notification comes from.
-  UINT GetInPlaceCtrlId() const { return static_cast<UINT>(m_dwData); }
+  // The id of the in-place controls the row opens (kInPlaceCtrlId unless an editor row
+  // gives its attribute number, by which the grid tells the editor kinds apart).
+  UINT GetInPlaceCtrlId() const { return m_nInPlaceCtrlId; }
+  static constexpr UINT kInPlaceCtrlId = 3;
   const CRect& GetButtonRect() const { return m_rectButton; }
   void ClearButtonRect() { m_rectButton.SetRectEmpty(); }
   // Set by the last paint: the text did not fit its cell.
@@ -225,6 +226,7 @@ protected:
   BOOL m_bNumericEdit = FALSE;
   BOOL m_bValueIsHighlighted = FALSE;
   BOOL m_bUpdateFromSpin = FALSE;
+  UINT m_nInPlaceCtrlId = kInPlaceCtrlId;
   int m_nMinValue = 0;
   int m_nMaxValue = 0;
   CString m_strName;

@@ -82,10 +82,14 @@ void Type(CWnd* pEdit, const char* text) {
   for (const char* c = text; *c; ++c) pEdit->SendMessage(WM_CHAR, static_cast<unsigned char>(*c), 1);
 }
 
-// A text row that refuses the text "bad".
+// A text row that refuses the text "bad". With bEditorIds its controls carry the data code
+// as their id, as an editor row's do; else the plain rows' fixed id.
 class PickyRow : public CPropertyGridProperty {
 public:
-  PickyRow(const char* name, DWORD_PTR data) : CPropertyGridProperty(name, COleVariant("v"), nullptr, data) {}
+  PickyRow(const char* name, DWORD_PTR data, bool bEditorIds = false)
+      : CPropertyGridProperty(name, COleVariant("v"), nullptr, data) {
+    if (bEditorIds) m_nInPlaceCtrlId = static_cast<UINT>(data);
+  }
   BOOL TextToVar(const CString& strText) override {
     return strText == "bad" ? FALSE : CPropertyGridProperty::TextToVar(strText);
   }
@@ -431,22 +435,24 @@ TEST(PropertyGridEditing, ReturnAcceptsEscapeCancelsARefusedValueKeepsTheEditorO
   }
 }
 
-TEST(PropertyGridEditing, FocusLeavingTheEditorCommitsOnlyForRowsOfKnownEditorIds) {
+TEST(PropertyGridEditing, FocusLeavingTheEditorCommitsForPlainRowsAndKnownEditorIds) {
   const struct {
     DWORD_PTR data;
+    bool bEditorIds;
     const char* typed;
     bool bExpectClosed;
     bool bExpectFocusBack;
   } cases[] = {
-      {6009, "kept", true, false},   {9012, "kept", true, false}, {2003, "kept", true, false},
-      {5001, "kept", false, false},  // check boxes listen to no edit
-      {0, "kept", false, false},      {6009, "bad", false, true},
+      {6009, true, "kept", true, false},   {9012, true, "kept", true, false}, {2003, true, "kept", true, false},
+      {5001, true, "kept", false, false},  // check boxes listen to no edit
+      {0, false, "kept", true, false},     {5001, false, "kept", true, false},  // plain rows always
+      {6009, true, "bad", false, true},    {0, false, "bad", false, true},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE("data " + std::to_string(c.data) + " typed " + c.typed);
+    SCOPED_TRACE("data " + std::to_string(c.data) + (c.bEditorIds ? " editor" : " plain") + " typed " + c.typed);
     GroupGrid gg(0);
     CPropertyGridCtrl& grid = gg.w.grid;
-    auto* pRow = new PickyRow("text", c.data);
+    auto* pRow = new PickyRow("text", c.data, c.bEditorIds);
     ASSERT_TRUE(gg.pGroup->AddSubItem(pRow));
     grid.AdjustLayout();
     CButton other;
@@ -504,18 +510,20 @@ TEST(PropertyGridEditing, CharactersStartAnEditAndClipboardKeysReachTheEditor) {
   EXPECT_FALSE(grid.ProcessClipboardAccelerators('V')) << "no editor, nothing to paste into";
 }
 
-TEST(PropertyGridEditing, SpinChangesReachTheRowOnlyFromSpinnerIds) {
-  // A row that records whether its update came from the spin control.
+TEST(PropertyGridEditing, SpinChangesReachTheRowOnlyFromSpinnerIdsAndPlainRows) {
+  // A row that records whether its update came from the spin control; 0 stands for a plain row.
   class SpinRow : public CPropertyGridProperty {
   public:
-    explicit SpinRow(DWORD_PTR data) : CPropertyGridProperty("n", COleVariant(5L), nullptr, data) {}
+    explicit SpinRow(DWORD_PTR data) : CPropertyGridProperty("n", COleVariant(5L), nullptr, data) {
+      if (data) m_nInPlaceCtrlId = static_cast<UINT>(data);
+    }
     BOOL OnUpdateValue() override {
       updates.push_back(m_bUpdateFromSpin);
       return CPropertyGridProperty::OnUpdateValue();
     }
     std::vector<BOOL> updates;
   };
-  for (DWORD_PTR data : {9001u, 4001u}) {
+  for (DWORD_PTR data : {9001u, 4001u, 0u}) {
     SCOPED_TRACE("data " + std::to_string(data));
     GroupGrid gg(0);
     CPropertyGridCtrl& grid = gg.w.grid;
@@ -526,12 +534,12 @@ TEST(PropertyGridEditing, SpinChangesReachTheRowOnlyFromSpinnerIds) {
     ASSERT_TRUE(grid.EditItem(pRow));
     NMUPDOWN nm{};
     nm.hdr.hwndFrom = pRow->GetInPlaceWnd()->m_hWnd;
-    nm.hdr.idFrom = data;
+    nm.hdr.idFrom = pRow->GetInPlaceCtrlId();
     nm.hdr.code = UDN_DELTAPOS;
     nm.iDelta = 1;
-    EXPECT_EQ(grid.SendMessage(WM_NOTIFY, data, reinterpret_cast<LPARAM>(&nm)), 0) << "the change is allowed";
+    EXPECT_EQ(grid.SendMessage(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm)), 0) << "the change is allowed";
     PumpPosted();
-    EXPECT_EQ(pRow->updates, data == 9001u ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
+    EXPECT_EQ(pRow->updates, data != 4001u ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{});
     grid.EndEditItem(FALSE);
   }
 }
