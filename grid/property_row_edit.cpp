@@ -2,8 +2,10 @@
 // open on the row, their rectangles, and the keys and clicks that reach the row while open.
 #include <cctype>
 #include <cmath>
+#include <memory>
 
 #include "framework/common_controls.h"
+#include "framework/masked_edit.h"
 #include "framework/std_controls.h"
 #include "framework/wnd.h"
 #include "grid/property_row.h"
@@ -90,20 +92,23 @@ BOOL CPropertyGridProperty::OnEdit(LPPOINT) {
 
 CWnd* CPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) {
   if (!npb::IsRowValueKind(m_varValue.vt) && !m_bIsValueList) return nullptr;
-  if (!m_strEditMask.IsEmpty() || !m_strEditTempl.IsEmpty() || !m_strValidChars.IsEmpty() || m_bNumericEdit) {
-    return nullptr;
-  }
+  const bool bMasked = !m_strEditMask.IsEmpty() || !m_strEditTempl.IsEmpty() || !m_strValidChars.IsEmpty();
+  // The numeric edit control is not built yet: such a row opens no editor.
+  if (!bMasked && m_bNumericEdit) return nullptr;
   CWnd* pGrid = GridWnd();
   if (!pGrid) return nullptr;
   DWORD dwStyle = kInPlaceEditStyle;
   if (!m_bEnabled || !m_bAllowEdit) dwStyle |= ES_READONLY;
-  CEdit* pEdit = new CEdit;
-  if (!pEdit->Create(dwStyle, rectEdit, pGrid, GetInPlaceCtrlId())) {
-    delete pEdit;
-    return nullptr;
+  std::unique_ptr<CEdit> pEdit = bMasked ? std::make_unique<CMaskedEdit>() : std::make_unique<CEdit>();
+  if (!pEdit->Create(dwStyle, rectEdit, pGrid, GetInPlaceCtrlId())) return nullptr;
+  if (bMasked) {
+    auto& masked = static_cast<CMaskedEdit&>(*pEdit);
+    // Mask and template work only together; alone, either is ignored.
+    if (!m_strEditMask.IsEmpty() && !m_strEditTempl.IsEmpty()) masked.EnableMask(m_strEditMask, m_strEditTempl, ' ');
+    if (!m_strValidChars.IsEmpty()) masked.SetValidChars(m_strValidChars);
   }
   bDefaultFormat = TRUE;
-  return pEdit;
+  return pEdit.release();
 }
 
 CSpinButtonCtrl* CPropertyGridProperty::CreateSpinControl(CRect rectSpin) {

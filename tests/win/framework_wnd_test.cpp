@@ -6,6 +6,7 @@
 
 #include "framework/exception_barrier.h"
 #include "framework/gdi.h"
+#include "framework/masked_edit.h"
 #include "framework/std_controls.h"
 #include "framework/window_class.h"
 #include "framework/wnd.h"
@@ -329,6 +330,56 @@ TEST(FrameworkWnd, AnExceptionStopsAtTheWindowProcedureWithTheDefaultResult) {
   EXPECT_EQ(failing.m_hWnd, nullptr);
   EXPECT_EQ(g_stopped.size(), 1u);
   AfxSetExceptionReporter(previous);
+}
+
+TEST(FrameworkMaskedEdit, TypingDeletingAndPastingKeepTheShapeAndTheAlphabet) {
+  RecordingWnd parent;
+  ASSERT_TRUE(parent.CreateTop());
+  CEdit source;  // puts "7x8" on the clipboard
+  ASSERT_TRUE(source.Create(WS_CHILD, ChildRect(), &parent, 1));
+  source.SetWindowText("7x8");
+  source.SetSel(0, -1);
+  source.Copy();
+  // Keys: \b Backspace, \x7f the Delete key, \x16 paste, \x01 select all; else typed.
+  const struct {
+    const char *mask, *templ, *valid, *set;
+    int caret;
+    const char *keys, *expect;
+  } cases[] = {
+      {"DD DD", "  :  ", "", "", 0, "12345", "12:34"},  // the literal is stepped over, the rest dropped
+      {"DD DD", "  :  ", "", "1230", 0, "", "12:30"},   // a set text is poured into the inputs
+      {"DD DD", "  :  ", "", "12:30", 0, "x9", "92:30"},
+      {"DD DD", "  :  ", "", "ab:cd", 0, "", "  :  "},
+      {"DD DD", "  :  ", "", "12:30", 3, "\b", "1 :30"},
+      {"DD DD", "  :  ", "", "12:30", 2, "\x7f", "12: 0"},
+      {"DD DD", "  :  ", "", "12:30", 0, "\x01" "5", "5 :  "},
+      {"DD DD", "  :  ", "", "", 0, "\x16", "78:  "},
+      {"CCC", "   ", "", "", 0, "a1b", "ab "},
+      {"AAA", "   ", "abc", "", 0, "xa1b", "ab "},
+      {"", "", "0123456789", "", 0, "1a2\x16", "1278"},
+      {"DD DD", "  :", "", "1230", 0, "", "1230"},  // a template of another length: no mask
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.mask) + " " + c.keys);
+    CMaskedEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | ES_AUTOHSCROLL, ChildRect(), &parent, 2));
+    edit.EnableMask(c.mask, c.templ, ' ', c.valid);
+    edit.SetWindowText(c.set);
+    edit.SetSel(c.caret, c.caret);
+    for (const char* k = c.keys; *k; ++k) {
+      if (*k == '\x7f') {
+        edit.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
+      } else if (*k == '\x16') {
+        edit.Paste();
+      } else if (*k == '\x01') {
+        edit.SetSel(0, -1);
+      } else {
+        edit.SendMessage(WM_CHAR, static_cast<unsigned char>(*k), 1);
+      }
+    }
+    EXPECT_EQ(edit.GetWindowText().str(), c.expect);
+    edit.DestroyWindow();
+  }
 }
 
 TEST(FrameworkWnd, StyleAndPreTranslateWalk) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/common_controls.h"
+#include "framework/masked_edit.h"
 #include "framework/std_controls.h"
 #include "framework/window_class.h"
 #include "framework/wnd.h"
@@ -410,6 +412,30 @@ TEST(PropertyRow, TypedTextUpdatesTheValueAndNotifiesOnlyOnChange) {
   EXPECT_EQ(grid.frame.messages[0].text, "12abc");
   number->OnEndEdit();
   EXPECT_EQ(number->GetInPlaceWnd(), nullptr);
+  // A row with a mask or valid characters opens the masked edit, in the mask's shape.
+  auto* time = new CPropertyGridProperty("t", COleVariant("1230"), nullptr, 0, "DD DD", "  :  ", nullptr);
+  auto* digits = new CPropertyGridProperty("d", COleVariant("12"), nullptr, 0, nullptr, nullptr, "0123456789");
+  for (CPropertyGridProperty* masked : {time, digits}) {
+    grid.Add(masked);
+    masked->SetRect(CRect(0, 40, 300, 60));
+    ASSERT_TRUE(masked->OnEdit(nullptr));
+    EXPECT_NE(dynamic_cast<CMaskedEdit*>(masked->GetInPlaceWnd()), nullptr);
+    masked->OnEndEdit();
+  }
+  ASSERT_TRUE(time->OnEdit(nullptr));
+  EXPECT_EQ(InPlaceText(*time), "12:30");
+  time->OnEndEdit();
+  // A plain row's controls carry the one id the grid answers for plain rows, whatever its code.
+  number->EnableSpinControl(TRUE, 0, 99);
+  number->EnableSliderControl(TRUE);
+  ASSERT_TRUE(number->OnEdit(nullptr));
+  ASSERT_TRUE(number->GetSpinWnd() && number->GetSliderWnd());
+  for (const CWnd* pCtrl : {static_cast<const CWnd*>(number->GetInPlaceWnd()),
+                            static_cast<const CWnd*>(number->GetSpinWnd()),
+                            static_cast<const CWnd*>(number->GetSliderWnd())}) {
+    EXPECT_EQ(pCtrl->GetDlgCtrlID(), 3);
+  }
+  number->OnEndEdit();
 
   ASSERT_TRUE(list->OnEdit(nullptr));
   EXPECT_EQ(InPlaceText(*list), "a, b, c");
@@ -428,6 +454,7 @@ TEST(PropertyRow, BooleanRowCyclesItsLabelsAndForgetsThemAfterEditing) {
   flag->SetRect(CRect(0, 0, 300, 20));
 
   ASSERT_TRUE(flag->OnEdit(nullptr));
+  EXPECT_EQ(flag->GetComboWnd()->GetDlgCtrlID(), 3);
   EXPECT_EQ(flag->GetOptionCount(), 2);
   EXPECT_EQ(InPlaceText(*flag), "True");
   EXPECT_TRUE(flag->OnDblClk(CPoint(-1, -1)));
