@@ -6,8 +6,10 @@ namespace npb {
 
 std::int32_t ReadAttrInt(const char* text) {
   if (!text) return 0;
-  // Held to the int range, as the host's run-time atoi does, instead of overflowing.
-  const long long value = std::strtoll(text, nullptr, 10);
+  // Held to the int range, as the host's run-time atoi does, instead of overflowing. strtol
+  // saturates where long is 32 bits and is clamped below where it is wider; the 64-bit
+  // conversion would cost a long division per digit on the 32-bit target.
+  const long value = std::strtol(text, nullptr, 10);
   if (value > INT32_MAX) return INT32_MAX;
   if (value < INT32_MIN) return INT32_MIN;
   return static_cast<std::int32_t>(value);
