@@ -141,10 +141,9 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
     if (npb::ClearsModifiedFlag(kind) && !IsUnsentChange(pAttr)) pAttr->SetAttribute("ModifiedFlag", "");
   }
 
+  // The record is the one the item's data points to, so it is not stored back: the tree
+  // view would repaint the item for the store, at more cost than building all the rows.
   pData->nAttributes = nCount;
-  // Stored back only when the item holds another record: the tree view repaints the item
-  // for every store, which would cost more than building the rows.
-  if (GetObjectData(hItem) != pData) SetItemData(hItem, reinterpret_cast<DWORD_PTR>(pData));
   // Setting the rows lays the grid out again; the group's addition below does that anyway.
   if (grid.GetDescriptionRows() != kDescriptionRows) grid.SetDescriptionRows(kDescriptionRows);
   ShowGroup(grid, std::move(pGroup), place);
