@@ -76,15 +76,54 @@ void ShowGroup(CPropertyGridCtrl& grid, std::unique_ptr<CPropertyGridProperty> p
   grid.RestorePlace(place);
 }
 
+// The texts an attribute's row is built from, absent ones empty.
+struct AttributeTexts {
+  const char* pszLabel = "";
+  const char* pszName = "";
+  const char* pszValue = "";
+  const char* pszThemeHandle = "";
+  const char* pszColHandle = "";
+  const char* pszDescription = "";
+};
+
+const struct {
+  const char* name;
+  const char* AttributeTexts::*text;
+} kAttributeTexts[] = {
+    {"Label", &AttributeTexts::pszLabel},
+    {"Name", &AttributeTexts::pszName},
+    {"AttrValue", &AttributeTexts::pszValue},
+    {"ThemeHandle", &AttributeTexts::pszThemeHandle},
+    {"ColHandle", &AttributeTexts::pszColHandle},
+    {"AttrDescription", &AttributeTexts::pszDescription},
+};
+
+// One pass over the element's XML attributes: a look-up by name for each text would walk
+// them again each time, which in a rebuild costs as much as building the rows. A document
+// holds no name twice on one element, so the first match is the only one.
+AttributeTexts ReadTexts(const TiXmlElement* pAttr) {
+  AttributeTexts texts;
+  for (const TiXmlAttribute* pXml = pAttr->FirstAttribute(); pXml; pXml = pXml->Next()) {
+    const char* pszXmlName = pXml->Name();
+    for (const auto& entry : kAttributeTexts) {
+      if (entry.name[0] == pszXmlName[0] && std::strcmp(entry.name, pszXmlName) == 0) {
+        texts.*entry.text = pXml->Value();
+        break;
+      }
+    }
+  }
+  return texts;
+}
+
 npb::EditorRowArgs ReadAttribute(TiXmlElement* pObject, TiXmlElement* pAttr, const char* pszHandle, int nUnit) {
+  const AttributeTexts texts = ReadTexts(pAttr);
   npb::EditorRowArgs args;
-  args.strLabel = Text(pAttr, "Label");
-  args.strName = Text(pAttr, "Name");
-  args.strValue = Text(pAttr, "AttrValue");
-  args.strThemeHandle = Text(pAttr, "ThemeHandle");
-  args.strColHandle = Text(pAttr, "ColHandle");
-  const char* pszDescription = Text(pAttr, "AttrDescription");
-  if (*pszDescription) args.strDescr = g_sources.describe(npb::ReadAttrInt(pszDescription)).c_str();
+  args.strLabel = texts.pszLabel;
+  args.strName = texts.pszName;
+  args.strValue = texts.pszValue;
+  args.strThemeHandle = texts.pszThemeHandle;
+  args.strColHandle = texts.pszColHandle;
+  if (*texts.pszDescription) args.strDescr = g_sources.describe(npb::ReadAttrInt(texts.pszDescription)).c_str();
   args.strHandle = pszHandle;
   args.nNumber = npb::LookupStringValue(args.strName.GetString());
   args.nValue = npb::ReadAttrInt(args.strValue);
