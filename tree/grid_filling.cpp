@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -38,7 +39,7 @@ const char* Text(const TiXmlElement* pElement, const char* pszName) {
 }
 
 // Attributes that make no row: their value is kept on the object's element, where the
-// picture rows read it.
+// symbol rows read it.
 const struct {
   const char* name;
   const char* objectAttribute;
@@ -49,15 +50,30 @@ const struct {
     {"SSA_STRING", "SymbolStr", false},
 };
 
-void KeepOnObject(TiXmlElement& object, const npb::EditorRowArgs& args) {
-  for (const auto& entry : kNoRowAttributes) {
-    if (std::strcmp(entry.name, args.strName) != 0) continue;
-    if (entry.asInteger) {
-      object.SetAttribute(entry.objectAttribute, args.nValue);
-    } else {
-      object.SetAttribute(entry.objectAttribute, args.strValue.GetString());
+// Puts the symbol values of the object's table onto the object before any row is built, in
+// one walk: a symbol row needs them whichever comes first in the table, and looking each up
+// from every symbol row would cost a walk of the table per row. A value the table lacks is
+// kept as empty text, which reads as 0 like an absent one.
+void KeepSymbolStateOnObject(TiXmlElement& object, const TiXmlElement* pFirstAttr) {
+  const char* values[std::size(kNoRowAttributes)] = {};
+  for (const TiXmlElement* pAttr = pFirstAttr; pAttr; pAttr = pAttr->NextSiblingElement("Attribute")) {
+    const char* pszName = pAttr->Attribute("Name");
+    if (!pszName) continue;
+    for (size_t i = 0; i < std::size(kNoRowAttributes); ++i) {
+      if (std::strcmp(kNoRowAttributes[i].name, pszName) != 0) continue;
+      const char* pszValue = pAttr->Attribute("AttrValue");
+      values[i] = pszValue ? pszValue : "";
     }
-    return;
+  }
+  for (size_t i = 0; i < std::size(kNoRowAttributes); ++i) {
+    const auto& entry = kNoRowAttributes[i];
+    if (!values[i]) {
+      object.SetAttribute(entry.objectAttribute, "");
+    } else if (entry.asInteger) {
+      object.SetAttribute(entry.objectAttribute, npb::ReadAttrInt(values[i]));
+    } else {
+      object.SetAttribute(entry.objectAttribute, values[i]);
+    }
   }
 }
 
@@ -161,6 +177,7 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
     return;
   }
 
+  KeepSymbolStateOnObject(*pObject, pAttr);
   const int nUnit = g_sources.readDefaultUnit();
   int nCount = 0;
   for (; pAttr; pAttr = pAttr->NextSiblingElement("Attribute")) {
@@ -168,10 +185,7 @@ void CTreeCtrlXML::UpdatePropGridCtrl(HTREEITEM hItem) {
     const npb::EditorRowArgs args = ReadAttribute(pObject, pAttr, pszHandle, nUnit);
     const npb::RowKind kind = npb::RowKindOf(args.nNumber);
     std::unique_ptr<CPropertyGridProperty> pRow(npb::MakeEditorRow(kind, args));
-    if (!pRow) {
-      KeepOnObject(*pObject, args);
-      continue;
-    }
+    if (!pRow) continue;  // a symbol value, kept on the object above
     if (pGroup->AddSubItem(pRow.get())) pRow.release();
     // An editor row's attribute loses its change mark here, with one deliberate exception:
     // a change the user made that no document has carried to the host yet keeps it, or
