@@ -113,10 +113,10 @@ public:
   // The grid's part of pre-translation: Tab navigation and the keys and clicks meant for
   // an open editor. TRUE consumes the message.
   BOOL PreTranslateInput(MSG* pMsg);
-  // Header track notifications and spin changes; TRUE when taken, with *pResult.
+  // Header track notifications and spin changes, for OnNotify; TRUE when taken, with *pResult.
   BOOL OnInputNotify(NMHDR* pNMH, LRESULT* pResult);
-  // The private messages above, the row query (grid_query.h) and the notifications of
-  // OnInputNotify, ahead of the typed handlers; TRUE when taken, with *pResult.
+  // The private messages above and the row query (grid_query.h), ahead of the typed
+  // handlers; TRUE when taken, with *pResult.
   BOOL OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // Column divider drag: x from the list's left edge; a negative x ends the drag line.
   void TrackHeader(int nOffset);

@@ -158,8 +158,6 @@ BOOL CPropertyGridCtrl::OnInputMessage(UINT message, WPARAM wParam, LPARAM lPara
       (wParam ? GridInput::OnComboKillFocus : GridInput::OnEditKillFocus)(*this);
       *pResult = 0;
       return TRUE;
-    case WM_NOTIFY:
-      return OnInputNotify(reinterpret_cast<NMHDR*>(lParam), pResult);
     case npb::kGridQueryRowMessage:
       *pResult = GridInput::AnswerRowQuery(*this, static_cast<int>(wParam), reinterpret_cast<npb::GridRowQuery*>(lParam));
       return TRUE;

@@ -141,8 +141,10 @@ BOOL CPropertyGridCtrl::OnNeedTipText(UINT, NMHDR* pNMH, LRESULT* pResult) {
   return TRUE;
 }
 
+// Every notification the grid answers: the header's, the spin's and the tooltip's.
 BOOL CPropertyGridCtrl::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   auto* pNMH = reinterpret_cast<NMHDR*>(lParam);
+  if (OnInputNotify(pNMH, pResult)) return TRUE;
   if (pNMH && (pNMH->code == TTN_NEEDTEXTA || pNMH->code == TTN_NEEDTEXTW)) {
     return OnNeedTipText(static_cast<UINT>(pNMH->idFrom), pNMH, pResult);
   }
