@@ -16,9 +16,6 @@ namespace {
 using gridtest::Attr;
 using Texts = std::vector<std::string>;
 
-Texts g_sent;
-void __stdcall CaptureSent(HWND, const char* document, void*) { g_sent.push_back(document); }
-
 COLORREF g_dialogColor = 0;
 BOOL g_dialogAnswer = FALSE;
 int g_dialogRuns = 0;
@@ -48,9 +45,7 @@ class ColorComboTest : public gridtest::GridWithTree {
 protected:
   void SetUp() override {
     GridWithTree::SetUp();
-    g_sent.clear();
     g_dialogRuns = 0;
-    m_listen(CaptureSent, nullptr);
     m_oldDialog = SetColorDialog(ScriptedColorDialog);
     m_oldDynamic = g_bDynamicUpdate;
     g_bDynamicUpdate = 1;
@@ -60,7 +55,6 @@ protected:
     g_bDynamicUpdate = m_oldDynamic;
     SetColorDialog(m_oldDialog);
     SetLastCustomColor(0);
-    if (auto setFolder = Named<PgSetHostDataFolderFn>("PgSetHostDataFolder")) setFolder(nullptr);
     GridWithTree::TearDown();
   }
 
@@ -214,7 +208,7 @@ TEST_F(ColorComboTest, ChoosingAnEntrySendsItsColourAndSourceHandles) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.entry);
-    g_sent.clear();
+    Sent().clear();
     CColorComboPropertyGridProperty* row = RowOf(Attr("SEA_COLOR", "0", Handles("5", "-2")));
     ASSERT_NE(row, nullptr);
     ASSERT_TRUE(m_grid.EditItem(row));
@@ -222,8 +216,8 @@ TEST_F(ColorComboTest, ChoosingAnEntrySendsItsColourAndSourceHandles) {
     const int index = row->GetColorBox()->FindName(c.entry);
     ASSERT_GE(index, 0);
     Choose(row, index);
-    ASSERT_FALSE(g_sent.empty());
-    EXPECT_EQ(SentValues(g_sent.front(), "SEA_COLOR"), c.sent);
+    ASSERT_FALSE(Sent().empty());
+    EXPECT_EQ(SentValues(Sent().front(), "SEA_COLOR"), c.sent);
     EXPECT_EQ(std::string(row->FormatProperty()), c.entry);
     m_grid.EndEditItem(TRUE);
   }
@@ -238,14 +232,14 @@ TEST_F(ColorComboTest, OpeningAndClosingWithoutAChoiceSendsNothing) {
   EXPECT_EQ(row->GetColorBox()->GetCurSel(), row->GetColorBox()->FindName("col(1)"));
   Choose(row, row->GetColorBox()->GetCurSel());
   m_grid.EndEditItem(TRUE);
-  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(Sent().empty());
   EXPECT_STREQ(row->GetAttrNode()->ToElement()->Attribute("ModifiedFlag"), "");
 }
 
 TEST_F(ColorComboTest, CustomEntryAsksForTheColourAndCancelKeepsTheRow) {
   for (const BOOL answer : {TRUE, FALSE}) {
     SCOPED_TRACE(answer ? "OK" : "Cancel");
-    g_sent.clear();
+    Sent().clear();
     g_dialogRuns = 0;
     g_dialogAnswer = answer;
     g_dialogColor = RGB(10, 20, 30);
@@ -259,16 +253,16 @@ TEST_F(ColorComboTest, CustomEntryAsksForTheColourAndCancelKeepsTheRow) {
     ASSERT_GE(custom, 0);
     Choose(row, custom);
     // The choice waits for the dialog, which runs once the list's own messages are over.
-    EXPECT_TRUE(g_sent.empty());
+    EXPECT_TRUE(Sent().empty());
     Pump();
     EXPECT_EQ(g_dialogRuns, 1);
     if (answer) {
-      ASSERT_EQ(g_sent.size(), 1u);
-      EXPECT_EQ(SentValues(g_sent[0], "SEA_COLOR"), std::to_string(0x1E140A) + " 2 -2");
+      ASSERT_EQ(Sent().size(), 1u);
+      EXPECT_EQ(SentValues(Sent()[0], "SEA_COLOR"), std::to_string(0x1E140A) + " 2 -2");
       EXPECT_EQ(GetLastCustomColor(), 0x1E140Au);
       EXPECT_EQ(std::string(row->FormatProperty()), "Custom");
     } else {
-      EXPECT_TRUE(g_sent.empty());
+      EXPECT_TRUE(Sent().empty());
       EXPECT_EQ(box->GetCurSel(), box->FindName("Red"));
       EXPECT_EQ(std::string(row->FormatProperty()), "Red");
     }
@@ -297,9 +291,7 @@ TEST_F(ColorComboTest, BrokenHostAnswersShowWhatTheyCanAndSendNothing) {
     std::fwrite(f.text.data(), 1, f.text.size(), out);
     std::fclose(out);
   }
-  auto setFolder = Named<PgSetHostDataFolderFn>("PgSetHostDataFolder");
-  ASSERT_NE(setFolder, nullptr);
-  setFolder(dir.c_str());
+  m_lib.SetHostDataFolder(dir.c_str());
 
   CColorComboPropertyGridProperty* row = RowOf(Attr("SEA_COLOR", "1193046", Handles("5", "0")));
   ASSERT_NE(row, nullptr);
@@ -312,7 +304,7 @@ TEST_F(ColorComboTest, BrokenHostAnswersShowWhatTheyCanAndSendNothing) {
   EXPECT_EQ(box->GetCustomIndex(), -1);
   EXPECT_EQ(box->GetCurSel(), -1) << "a colour the list lacks selects nothing";
   m_grid.EndEditItem(TRUE);
-  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(Sent().empty());
   for (const auto& f : files) DeleteFileA((dir + "\\" + f.file).c_str());
   RemoveDirectoryA(dir.c_str());
 }
