@@ -164,15 +164,13 @@ TEST_F(EditorCommitTest, UnchangedRowCommitsNothing) {
   EXPECT_TRUE(Sent().empty());
 }
 
-TEST_F(EditorCommitTest, WithoutDynamicUpdateChangesStayMarkedAndNothingIsSent) {
-  ASSERT_NE(RowOf(kAxis, 6001), nullptr);
+TEST_F(EditorCommitTest, DynamicUpdateSendsOneDocumentPerChangeElseChangesStayMarkedAndNothingIsSent) {
+  ASSERT_NE(RowOf(kAxis + kPlot, 6001), nullptr);
   const DWORD_PTR numbers[] = {6001, 4001, 5061};
   for (DWORD_PTR number : numbers) EXPECT_TRUE(Accept(Row(number), static_cast<int>(number)));
   for (DWORD_PTR number : numbers) EXPECT_EQ(Text(Row(number), "ModifiedFlag"), "1") << number;
   EXPECT_TRUE(Sent().empty());
-}
 
-TEST_F(EditorCommitTest, DynamicUpdateSendsOneDocumentPerChangeWithTheAttributesStillMarked) {
   g_bDynamicUpdate = 1;
   ASSERT_NE(RowOf(kAxis + kPlot, 6001), nullptr);
   EXPECT_TRUE(Accept(Row(6001), 11));
