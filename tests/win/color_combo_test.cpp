@@ -219,7 +219,9 @@ TEST_F(ColorComboTest, ChoosingAnEntrySendsItsColourAndSourceHandlesAndTheShownO
     const int index = row->GetColorBox()->FindName(c.entry);
     ASSERT_GE(index, 0);
     // The entry the row shows is the one selected at opening; choosing it again is no change.
-    if (c.sent.empty()) EXPECT_EQ(row->GetColorBox()->GetCurSel(), index);
+    if (c.sent.empty()) {
+      EXPECT_EQ(row->GetColorBox()->GetCurSel(), index);
+    }
     Choose(row, index);
     EXPECT_EQ(std::string(row->FormatProperty()), c.entry);
     m_grid.EndEditItem(TRUE);
