@@ -74,11 +74,6 @@ protected:
     }
   }
 
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-
   // "AttrValue ThemeHandle ColHandle" of the first attribute named `name` in a document.
   static std::string SentValues(const std::string& document, const char* name) {
     TiXmlDocument doc;

@@ -95,6 +95,12 @@ protected:
     return m_grid.GetProperty(0);
   }
 
+  // Runs what was posted, such as the dialogs a list opens once its own messages are over.
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+
   // The documents sent to the page library, in order.
   std::vector<std::string>& Sent() { return m_lib.heard.documents; }
 

@@ -74,11 +74,6 @@ protected:
     }
   }
 
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  }
-
   SymbolTextPromptFn m_oldPrompt = nullptr;
   int m_oldDynamic = 0;
 };
