@@ -68,14 +68,13 @@ TEST(PagePieces, JoinedInOrderTheyGiveTheTextBack) {
 TEST(PagePieces, ALargePageUsesAtMost300LargerPieces) {
   // Past 300 pieces of 64 KiB, held mostly in long values: a page of this size with
   // realistic objects takes seconds to parse and adds nothing to what the pieces show.
-  // An "&amp;" is five bytes of text but one step for the parser and the printer.
-  std::string value;
-  for (size_t i = 0; i < 300 * pg::kPieceSize / (5 * 16); ++i) value += "&amp;";
+  // A quotation mark in a value is one byte to read and six ("&quot;") once printed.
+  const std::string value(300 * pg::kPieceSize / (6 * 16), '"');
   std::string text = "<XML><ObjectList>";
   for (int i = 1; i <= 17; ++i)
     text += "<Object Type=\"Text\" Object_Name=\"T" + std::to_string(i) + "\" Handle=\"" + std::to_string(i) +
-            "\"><AttributeTable><Attribute ID=\"1\" Name=\"STA_TEXT\" AttrValue=\"" + value +
-            "\" /></AttributeTable></Object>";
+            "\"><AttributeTable><Attribute ID=\"1\" Name=\"STA_TEXT\" AttrValue='" + value +
+            "' /></AttributeTable></Object>";
   text += "</ObjectList></XML>";
   pg::PageModel model;
   ASSERT_TRUE(model.LoadText(text));
