@@ -265,27 +265,13 @@ TEST_F(ColorComboTest, CustomEntryAsksForTheColourAndCancelKeepsTheRow) {
 }
 
 TEST_F(ColorComboTest, BrokenHostAnswersShowWhatTheyCanAndSendNothing) {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  std::string dir = std::string(folder) + "npb_color_answers";
-  CreateDirectoryA(dir.c_str(), nullptr);
   std::string options = "<XML><Root><standardOptions><option name=\"Mauve\"/><option name=\"Blue\"/>";
   for (int i = 0; i < 60; ++i) options += "<option name=\"Red\"/>";
-  const struct {
-    const char* file;
-    std::string text;
-  } files[] = {
+  ASSERT_TRUE(m_lib.ServeHostAnswers({
       {"192-default.xml", options + "<option name=\"Custom\"/></standardOptions></Root></XML>"},
       {"199-SEA_COLOR.xml", "<XML><Root><SchemeTable><Scheme Name=\"Cut"},
       {"200-default.xml", ""},
-  };
-  for (const auto& f : files) {
-    FILE* out = std::fopen((dir + "\\" + f.file).c_str(), "wb");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(f.text.data(), 1, f.text.size(), out);
-    std::fclose(out);
-  }
-  m_lib.SetHostDataFolder(dir.c_str());
+  }));
 
   CColorComboPropertyGridProperty* row = RowOf(Attr("SEA_COLOR", "1193046", Handles("5", "0")));
   ASSERT_NE(row, nullptr);
@@ -299,8 +285,6 @@ TEST_F(ColorComboTest, BrokenHostAnswersShowWhatTheyCanAndSendNothing) {
   EXPECT_EQ(box->GetCurSel(), -1) << "a colour the list lacks selects nothing";
   m_grid.EndEditItem(TRUE);
   EXPECT_TRUE(Sent().empty());
-  for (const auto& f : files) DeleteFileA((dir + "\\" + f.file).c_str());
-  RemoveDirectoryA(dir.c_str());
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/pgobj_host.h"
@@ -39,6 +41,8 @@ class PageLibrary {
     if (!m_module) return;
     if (m_listen) m_listen(nullptr, nullptr);
     if (m_setFolder) m_setFolder(nullptr);  // later tests get the built-in answers
+    for (const std::string& file : m_answerFiles) DeleteFileA(file.c_str());
+    if (!m_answers.empty()) RemoveDirectoryA(m_answers.c_str());
     if (m_close)
       for (HWND page : m_pages) m_close(page);
     FreeLibrary(m_module);
@@ -70,7 +74,22 @@ class PageLibrary {
   void Close(HWND page) const {
     if (m_close) m_close(page);
   }
-  void SetHostDataFolder(const char* folder) const { m_setFolder(folder); }
+
+  // Makes the option, scheme and column queries answer from these files (name, text), in a
+  // folder of this process that goes when this object does.
+  bool ServeHostAnswers(const std::vector<std::pair<std::string, std::string>>& files) {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    m_answers = std::string(temp) + "npb_answers_" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(m_answers.c_str(), nullptr);
+    for (const auto& [name, text] : files) {
+      m_answerFiles.push_back(m_answers + "\\" + name);
+      std::ofstream out(m_answerFiles.back(), std::ios::binary);
+      if (!(out << text)) return false;
+    }
+    m_setFolder(m_answers.c_str());
+    return true;
+  }
 
   Heard heard;
 
@@ -92,6 +111,8 @@ class PageLibrary {
   PgSetChangeListenerFn m_listen = nullptr;
   PgSetHostDataFolderFn m_setFolder = nullptr;
   std::vector<HWND> m_pages;
+  std::string m_answers;
+  std::vector<std::string> m_answerFiles;
 };
 
 }  // namespace pgtest

@@ -204,19 +204,9 @@ TEST_F(PictureComboTest, HostStateShapesTheListAndScaleChangesTellTheFrame) {
 }
 
 TEST_F(PictureComboTest, LongAndUnknownOptionListsShowWhatTheyCanAndSendNothing) {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  const std::string dir = std::string(folder) + "npb_picture_answers";
-  CreateDirectoryA(dir.c_str(), nullptr);
   std::string options = "<XML><Root><standardOptions><option name=\"Wavy\"/>";
   for (int i = 0; i < 70; ++i) options += "<option name=\"Solid\"/>";
-  const std::string path = dir + "\\192-default.xml";
-  FILE* out = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  options += "</standardOptions></Root></XML>";
-  std::fwrite(options.data(), 1, options.size(), out);
-  std::fclose(out);
-  m_lib.SetHostDataFolder(dir.c_str());
+  ASSERT_TRUE(m_lib.ServeHostAnswers({{"192-default.xml", options + "</standardOptions></Root></XML>"}}));
 
   CPictureComboPropertyGridProperty* row = RowOf("Line", Attr("SEA_LINETYPE", "40"), 3001);
   EXPECT_EQ(std::string(row->FormatProperty()), "");
@@ -227,8 +217,6 @@ TEST_F(PictureComboTest, LongAndUnknownOptionListsShowWhatTheyCanAndSendNothing)
   EXPECT_EQ(box->GetCurSel(), -1) << "a value outside the list selects nothing";
   m_grid.EndEditItem(TRUE);
   EXPECT_TRUE(Sent().empty());
-  DeleteFileA(path.c_str());
-  RemoveDirectoryA(dir.c_str());
 }
 
 }  // namespace
