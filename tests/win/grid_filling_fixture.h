@@ -1,5 +1,5 @@
 // A tree and a grid linked as the browser dialog links them, in a hidden frame window that
-// records the notices sent to it, with the page library loaded from the build's bin folder.
+// records the notices sent to it, with the page library and its listener.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "grid/property_grid_ctrl.h"
-#include "host/pgobj_host.h"
 #include "recorder/attribute_names.h"
+#include "tests/win/page_library.h"
 #include "tree/tree_ctrl_xml.h"
 
 namespace gridtest {
@@ -49,13 +49,7 @@ protected:
   static inline const HWND kPage = reinterpret_cast<HWND>(0x4321);
 
   void SetUp() override {
-    // Loaded before anything binds the library by its bare name.
-    m_pgobj = LoadLibraryA("Z:" NPB_BIN_DIR "/pgobj.dll");
-    ASSERT_NE(m_pgobj, nullptr);
-    m_openText = Named<PgOpenPageTextFn>("PgOpenPageText");
-    m_close = Named<PgClosePageFn>("PgClosePage");
-    m_listen = Named<PgSetChangeListenerFn>("PgSetChangeListener");
-    ASSERT_TRUE(m_openText && m_close && m_listen);
+    ASSERT_TRUE(m_lib.Loaded());
     npb::FillAttributeNameMap();
     FrameMessages().clear();
 
@@ -77,13 +71,10 @@ protected:
   }
 
   void TearDown() override {
-    if (m_listen) m_listen(nullptr, nullptr);
-    if (m_close) m_close(kPage);
     m_grid.DestroyWindow();
     m_tree.FreeItemData();
     m_tree.DestroyWindow();
     if (HWND frame = m_frame.Detach()) DestroyWindow(frame);
-    if (m_pgobj) FreeLibrary(m_pgobj);
   }
 
   // Replaces the page, rows first since they point into the old document. The host's
@@ -92,14 +83,9 @@ protected:
     m_grid.RemoveAll();
     m_tree.FreeItemData();
     m_tree.DeleteAllItems();
-    m_openText(kPage, text.c_str());
+    m_lib.OpenText(kPage, text);
     std::string copy = text;
     return m_tree.LoadXMLFromString(copy.data(), 0, nullptr);
-  }
-
-  template <typename Fn>
-  Fn Named(const char* name) const {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_pgobj, name)));
   }
 
   // Selects the item and builds its rows, as the dialog does on a selection change.
@@ -109,10 +95,18 @@ protected:
     return m_grid.GetProperty(0);
   }
 
-  HMODULE m_pgobj = nullptr;
-  PgOpenPageTextFn m_openText = nullptr;
-  PgClosePageFn m_close = nullptr;
-  PgSetChangeListenerFn m_listen = nullptr;
+  // Runs what was posted, such as the dialogs a list opens once its own messages are over.
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+
+  // The documents sent to the page library, in order.
+  std::vector<std::string>& Sent() { return m_lib.heard.documents; }
+
+  // First, so that it is loaded before anything binds the library by its bare name and
+  // unloaded after the windows have gone.
+  pgtest::PageLibrary m_lib;
   CWnd m_frame;
   CTreeCtrlXML m_tree;
   CPropertyGridCtrl m_grid;

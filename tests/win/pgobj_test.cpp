@@ -8,38 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "sdk/pgobj_api.h"
-#include "host/pgobj_host.h"
+#include "tests/win/page_library.h"
 
 namespace {
 
-// Loads the page library from the build's bin folder, as the browser and host do.
 class PageLibrary : public testing::Test {
  protected:
-  void SetUp() override {
-    m_module = LoadLibraryA("Z:" NPB_BIN_DIR "/pgobj.dll");
-    ASSERT_NE(m_module, nullptr);
-    m_open = Named<PgOpenPageFn>("PgOpenPage");
-    m_openText = Named<PgOpenPageTextFn>("PgOpenPageText");
-    m_save = Named<PgSavePageFn>("PgSavePage");
-    m_close = Named<PgClosePageFn>("PgClosePage");
-    m_listen = Named<PgSetChangeListenerFn>("PgSetChangeListener");
-    ASSERT_TRUE(m_open && m_openText && m_save && m_close && m_listen);
-  }
-  void TearDown() override {
-    if (!m_module) return;
-    m_listen(nullptr, nullptr);
-    for (HWND page : {kPage, kOther}) m_close(page);
-    FreeLibrary(m_module);
-  }
+  void SetUp() override { ASSERT_TRUE(m_lib.Loaded()); }
 
   template <typename Fn>
-  Fn Named(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-  }
-  template <typename Fn>
   Fn At(pgobj::Ordinal ordinal) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_module, MAKEINTRESOURCEA(ordinal))));
+    return m_lib.At<Fn>(ordinal);
   }
 
   // The description as the browser fetches it: count, pieces, join, free.
@@ -61,7 +40,7 @@ class PageLibrary : public testing::Test {
     char path[MAX_PATH], dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
     GetTempFileNameA(dir, "pg", 0, path);
-    EXPECT_EQ(m_save(page, path), 1);
+    EXPECT_EQ(m_lib.Save(page, path), 1);
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
@@ -72,12 +51,7 @@ class PageLibrary : public testing::Test {
 
   static inline const HWND kPage = reinterpret_cast<HWND>(0x1234);
   static inline const HWND kOther = reinterpret_cast<HWND>(0x5678);
-  HMODULE m_module = nullptr;
-  PgOpenPageFn m_open = nullptr;
-  PgOpenPageTextFn m_openText = nullptr;
-  PgSavePageFn m_save = nullptr;
-  PgClosePageFn m_close = nullptr;
-  PgSetChangeListenerFn m_listen = nullptr;
+  pgtest::PageLibrary m_lib;
 };
 
 TEST_F(PageLibrary, ExportsEveryFunctionByOrdinalOnly) {
@@ -90,11 +64,11 @@ TEST_F(PageLibrary, ExportsEveryFunctionByOrdinalOnly) {
       pgobj::kClearCustomSettings, pgobj::kGetObjectAttribute, pgobj::kSetObjectAttribute};
   for (pgobj::Ordinal n : ordinals) EXPECT_NE(At<FARPROC>(n), nullptr) << n;
   for (const char* name : {"GetPageChunkCount", "GetPageChunkCount@4", "_GetPageChunkCount@4"})
-    EXPECT_EQ(Named<FARPROC>(name), nullptr) << name;
+    EXPECT_EQ(m_lib.Named<FARPROC>(name), nullptr) << name;
 }
 
 TEST_F(PageLibrary, ServesTheSamplePageInPiecesTheCallerFrees) {
-  ASSERT_EQ(m_open(kPage, nullptr), 83);
+  ASSERT_EQ(m_lib.Open(kPage, nullptr), 83);
   EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(kPage), 83);
   const std::string text = FetchDescription(kPage);
   EXPECT_NE(text.find("Name=\"SAA_TICSIZE\""), std::string::npos);
@@ -107,7 +81,7 @@ TEST_F(PageLibrary, ServesTheSamplePageInPiecesTheCallerFrees) {
            "\"><AttributeTable><Attribute ID=\"1\" Name=\"STA_TEXT\" AttrValue=\"" + std::string(1300, 'w') +
            "\" /></AttributeTable></Object>";
   big += "</ObjectList></XML>";
-  ASSERT_EQ(m_openText(kOther, big.c_str()), 200);
+  ASSERT_EQ(m_lib.OpenText(kOther, big.c_str()), 200);
   EXPECT_EQ(At<pgobj::GetPageChunkCountFn>(pgobj::kGetPageChunkCount)(kOther), 3);
   EXPECT_EQ(FetchDescription(kOther), Saved(kOther));
 
@@ -115,27 +89,13 @@ TEST_F(PageLibrary, ServesTheSamplePageInPiecesTheCallerFrees) {
   const HWND unknown = reinterpret_cast<HWND>(0x9999);
   EXPECT_EQ(At<pgobj::GetPageObjectCountFn>(pgobj::kGetPageObjectCount)(unknown), 0);
   EXPECT_EQ(FetchDescription(unknown), "");
-  EXPECT_EQ(m_openText(unknown, "<NotAPage/>"), -1);
-  EXPECT_EQ(m_open(unknown, "Z:/no/such/page.xml"), -1);
-}
-
-struct Heard {
-  int calls = 0;
-  HWND page = nullptr;
-  std::string document;
-};
-
-void __stdcall Listen(HWND page, const char* document, void* context) {
-  auto* heard = static_cast<Heard*>(context);
-  ++heard->calls;
-  heard->page = page;
-  heard->document = document;
+  EXPECT_EQ(m_lib.OpenText(unknown, "<NotAPage/>"), -1);
+  EXPECT_EQ(m_lib.Open(unknown, "Z:/no/such/page.xml"), -1);
 }
 
 TEST_F(PageLibrary, SentChangesReachTheListenerAndThePage) {
-  ASSERT_EQ(m_open(kPage, nullptr), 83);
-  Heard heard;
-  m_listen(Listen, &heard);
+  ASSERT_EQ(m_lib.Open(kPage, nullptr), 83);
+  const pgtest::Heard& heard = m_lib.heard;
   const char* change =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n<XML><ObjectList>"
       "<Object Type=\"Line\" Object_Name=\"Major tick lines\" Handle=\"111\"><AttributeTable>"
@@ -143,9 +103,9 @@ TEST_F(PageLibrary, SentChangesReachTheListenerAndThePage) {
       "</AttributeTable></Object></ObjectList></XML>";
   const std::string before = Saved(kPage);
   EXPECT_EQ(At<pgobj::SendPageDescriptionFn>(pgobj::kSendPageDescription)(kPage, change, 0), 1);
-  EXPECT_EQ(heard.calls, 1);
+  EXPECT_EQ(heard.calls(), 1);
   EXPECT_EQ(heard.page, kPage);
-  EXPECT_EQ(heard.document, change);
+  EXPECT_EQ(heard.last(), change);
   const std::string after = Saved(kPage);
   EXPECT_EQ(after.size(), before.size() + 1) << "only \"63\" became \"125\"";
   EXPECT_NE(after.find("Name=\"SAA_TICSIZE\" Label=\"Tick Length\" DataType=\"Integer\" AttrValue=\"125\""),
@@ -153,12 +113,12 @@ TEST_F(PageLibrary, SentChangesReachTheListenerAndThePage) {
 
   // A broken document is still heard, and changes nothing.
   EXPECT_EQ(At<pgobj::SendPageDescriptionFn>(pgobj::kSendPageDescription)(kPage, "<XML><Object", 0), 0);
-  EXPECT_EQ(heard.calls, 2);
+  EXPECT_EQ(heard.calls(), 2);
   EXPECT_EQ(Saved(kPage), after);
 }
 
 TEST_F(PageLibrary, AnswersObjectCallsFromTheNewestPageWithTheObject) {
-  ASSERT_EQ(m_open(kPage, nullptr), 83);
+  ASSERT_EQ(m_lib.Open(kPage, nullptr), 83);
   auto get = At<pgobj::GetObjectAttributeFn>(pgobj::kGetObjectAttribute);
   auto set = At<pgobj::SetObjectAttributeFn>(pgobj::kSetObjectAttribute);
 
@@ -201,17 +161,17 @@ TEST_F(PageLibrary, AnswersObjectCallsFromTheNewestPageWithTheObject) {
   EXPECT_EQ(info[0], 0);
 
   // A newer page with the same handle answers first; closing it uncovers the older one.
-  ASSERT_EQ(m_openText(kOther, "<XML><ObjectList><Object Type=\"Axis\" Object_Name=\"Y Axis\" Handle=\"110\">"
+  ASSERT_EQ(m_lib.OpenText(kOther, "<XML><ObjectList><Object Type=\"Axis\" Object_Name=\"Y Axis\" Handle=\"110\">"
                                "<AttributeTable><Attribute ID=\"1031\" DataType=\"double\" AttrValue=\"99\" />"
                                "</AttributeTable></Object></ObjectList></XML>"), 1);
   EXPECT_EQ(get(110, 1031, nullptr), 99);
   EXPECT_EQ(get(110, 1026, nullptr), 2);
-  m_close(kOther);
+  m_lib.Close(kOther);
   EXPECT_EQ(get(110, 1031, nullptr), 6);
 }
 
 TEST_F(PageLibrary, WritesDocumentsIntoTheCallersBuffer) {
-  ASSERT_EQ(m_open(kPage, nullptr), 83);
+  ASSERT_EQ(m_lib.Open(kPage, nullptr), 83);
   std::vector<char> buffer(pgobj::kDocumentBufferSize, '\0');
   auto options = At<pgobj::GetStandardOptionsFn>(pgobj::kGetStandardOptions);
   auto schemes = At<pgobj::GetColorSchemesFn>(pgobj::kGetColorSchemes);

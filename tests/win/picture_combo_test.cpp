@@ -15,9 +15,6 @@ namespace {
 using gridtest::Attr;
 using Texts = std::vector<std::string>;
 
-Texts g_sent;
-void __stdcall CaptureSent(HWND, const char* document, void*) { g_sent.push_back(document); }
-
 int g_promptRuns = 0;
 const char* g_promptAnswer = nullptr;  // null: Cancel
 BOOL ScriptedPrompt(HWND, CString& text) {
@@ -45,9 +42,7 @@ class PictureComboTest : public gridtest::GridWithTree {
 protected:
   void SetUp() override {
     GridWithTree::SetUp();
-    g_sent.clear();
     g_promptRuns = 0;
-    m_listen(CaptureSent, nullptr);
     m_oldPrompt = SetSymbolTextPrompt(ScriptedPrompt);
     m_oldDynamic = g_bDynamicUpdate;
     g_bDynamicUpdate = 1;
@@ -56,7 +51,6 @@ protected:
     m_grid.EndEditItem(FALSE);
     g_bDynamicUpdate = m_oldDynamic;
     SetSymbolTextPrompt(m_oldPrompt);
-    if (auto setFolder = Named<PgSetHostDataFolderFn>("PgSetHostDataFolder")) setFolder(nullptr);
     GridWithTree::TearDown();
   }
 
@@ -78,11 +72,6 @@ protected:
     for (UINT code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}) {
       m_grid.SendMessage(WM_COMMAND, MAKEWPARAM(box->GetDlgCtrlID(), code), reinterpret_cast<LPARAM>(box->m_hWnd));
     }
-  }
-
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
 
   SymbolTextPromptFn m_oldPrompt = nullptr;
@@ -141,7 +130,7 @@ TEST_F(PictureComboTest, ChoosingAnEntrySendsTheValueOfItsAttributesRule) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.entry);
-    g_sent.clear();
+    Sent().clear();
     CPictureComboPropertyGridProperty* row = RowOf("Line", c.attrs, c.number);
     CPBPictureBox* box = Open(row);
     ASSERT_NE(box, nullptr);
@@ -149,10 +138,10 @@ TEST_F(PictureComboTest, ChoosingAnEntrySendsTheValueOfItsAttributesRule) {
     ASSERT_GE(index, 0);
     Choose(box, index);
     if (c.sent.empty()) {
-      EXPECT_TRUE(g_sent.empty());
+      EXPECT_TRUE(Sent().empty());
     } else {
-      ASSERT_EQ(g_sent.size(), 1u);
-      EXPECT_EQ(SentAttributes(g_sent[0]), c.sent);
+      ASSERT_EQ(Sent().size(), 1u);
+      EXPECT_EQ(SentAttributes(Sent()[0]), c.sent);
     }
     if (c.stateName) {
       EXPECT_STREQ(row->GetXmlNode()->ToElement()->Attribute(c.stateName), c.state);
@@ -164,7 +153,7 @@ TEST_F(PictureComboTest, ChoosingAnEntrySendsTheValueOfItsAttributesRule) {
 TEST_F(PictureComboTest, TextSymbolAsksForItsTextAndCancelSendsNothing) {
   for (const char* answer : {static_cast<const char*>(nullptr), "A"}) {
     SCOPED_TRACE(answer ? "OK" : "Cancel");
-    g_sent.clear();
+    Sent().clear();
     g_promptRuns = 0;
     g_promptAnswer = answer;
     CPictureComboPropertyGridProperty* row =
@@ -178,12 +167,12 @@ TEST_F(PictureComboTest, TextSymbolAsksForItsTextAndCancelSendsNothing) {
     Pump();
     EXPECT_EQ(g_promptRuns, 1);
     if (!answer) {
-      EXPECT_TRUE(g_sent.empty());
+      EXPECT_TRUE(Sent().empty());
       EXPECT_EQ(std::string(row->FormatProperty()), "Circle");
       EXPECT_EQ(box->GetCurSel(), 18);
     } else {
-      ASSERT_EQ(g_sent.size(), 1u);
-      EXPECT_EQ(SentAttributes(g_sent[0]), (Texts{"1799 SSA_OPTIONS 0", "1810 SSA_ORIENTATION 450",
+      ASSERT_EQ(Sent().size(), 1u);
+      EXPECT_EQ(SentAttributes(Sent()[0]), (Texts{"1799 SSA_OPTIONS 0", "1810 SSA_ORIENTATION 450",
                                                   "1803 SSA_STRING A", "1 SSA_SHAPE 32"}));
       EXPECT_EQ(std::string(row->FormatProperty()), "Text 'A'");
     }
@@ -210,26 +199,14 @@ TEST_F(PictureComboTest, HostStateShapesTheListAndScaleChangesTellTheFrame) {
   bool told = false;
   for (const auto& m : gridtest::FrameMessages()) told |= m.message == 0x658 && m.wParam == 1030 && m.text == "131";
   EXPECT_TRUE(told);
-  ASSERT_EQ(g_sent.size(), 1u);
-  EXPECT_EQ(SentAttributes(g_sent[0]), Texts{"1 SAA_TYPE 3"});
+  ASSERT_EQ(Sent().size(), 1u);
+  EXPECT_EQ(SentAttributes(Sent()[0]), Texts{"1 SAA_TYPE 3"});
 }
 
 TEST_F(PictureComboTest, LongAndUnknownOptionListsShowWhatTheyCanAndSendNothing) {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  const std::string dir = std::string(folder) + "npb_picture_answers";
-  CreateDirectoryA(dir.c_str(), nullptr);
   std::string options = "<XML><Root><standardOptions><option name=\"Wavy\"/>";
   for (int i = 0; i < 70; ++i) options += "<option name=\"Solid\"/>";
-  const std::string path = dir + "\\192-default.xml";
-  FILE* out = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  options += "</standardOptions></Root></XML>";
-  std::fwrite(options.data(), 1, options.size(), out);
-  std::fclose(out);
-  auto setFolder = Named<PgSetHostDataFolderFn>("PgSetHostDataFolder");
-  ASSERT_NE(setFolder, nullptr);
-  setFolder(dir.c_str());
+  ASSERT_TRUE(m_lib.ServeHostAnswers({{"192-default.xml", options + "</standardOptions></Root></XML>"}}));
 
   CPictureComboPropertyGridProperty* row = RowOf("Line", Attr("SEA_LINETYPE", "40"), 3001);
   EXPECT_EQ(std::string(row->FormatProperty()), "");
@@ -239,9 +216,7 @@ TEST_F(PictureComboTest, LongAndUnknownOptionListsShowWhatTheyCanAndSendNothing)
   EXPECT_EQ(box->FindName("Wavy"), 0);
   EXPECT_EQ(box->GetCurSel(), -1) << "a value outside the list selects nothing";
   m_grid.EndEditItem(TRUE);
-  EXPECT_TRUE(g_sent.empty());
-  DeleteFileA(path.c_str());
-  RemoveDirectoryA(dir.c_str());
+  EXPECT_TRUE(Sent().empty());
 }
 
 }  // namespace
