@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "framework/common_controls.h"
 #include "framework/masked_edit.h"
@@ -12,6 +13,12 @@
 #include "grid/row_value.h"
 
 namespace {
+
+// Takes back ownership of an in-place control the row holds by pointer and destroys it.
+template <typename Control>
+void DestroyOwned(Control*& pControl) {
+  std::unique_ptr<Control>(std::exchange(pControl, nullptr)).reset();
+}
 
 // Style of the in-place edit: child, visible, auto horizontal scroll; read-only added.
 constexpr DWORD kInPlaceEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
@@ -114,35 +121,26 @@ CWnd* CPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFor
 CSpinButtonCtrl* CPropertyGridProperty::CreateSpinControl(CRect rectSpin) {
   CWnd* pGrid = GridWnd();
   if (!pGrid) return nullptr;
-  CSpinButtonCtrl* pSpin = new CSpinButtonCtrl;
-  if (!pSpin->Create(kSpinStyle, rectSpin, pGrid, GetInPlaceCtrlId())) {
-    delete pSpin;
-    return nullptr;
-  }
+  auto pSpin = std::make_unique<CSpinButtonCtrl>();
+  if (!pSpin->Create(kSpinStyle, rectSpin, pGrid, GetInPlaceCtrlId())) return nullptr;
   pSpin->SetBuddy(m_pWndInPlace);
   if (m_nMinValue != 0 || m_nMaxValue != 0) pSpin->SetRange32(m_nMinValue, m_nMaxValue);
-  return pSpin;
+  return pSpin.release();
 }
 
 CSliderCtrl* CPropertyGridProperty::CreateSliderCtrl(CRect rectSlider) {
   CWnd* pGrid = GridWnd();
   if (!pGrid) return nullptr;
-  CSliderCtrl* pSlider = new CSliderCtrl;
-  if (!pSlider->Create(kSliderStyle, rectSlider, pGrid, GetInPlaceCtrlId())) {
-    delete pSlider;
-    return nullptr;
-  }
-  return pSlider;
+  auto pSlider = std::make_unique<CSliderCtrl>();
+  if (!pSlider->Create(kSliderStyle, rectSlider, pGrid, GetInPlaceCtrlId())) return nullptr;
+  return pSlider.release();
 }
 
 CComboBox* CPropertyGridProperty::CreateCombo(CWnd* pWndParent, CRect rect) {
   rect.bottom = rect.top + kComboDropHeight;
-  CComboBox* pCombo = new CComboBox;
-  if (!pWndParent || !pCombo->Create(kComboStyle, rect, pWndParent, GetInPlaceCtrlId())) {
-    delete pCombo;
-    return nullptr;
-  }
-  return pCombo;
+  auto pCombo = std::make_unique<CComboBox>();
+  if (!pWndParent || !pCombo->Create(kComboStyle, rect, pWndParent, GetInPlaceCtrlId())) return nullptr;
+  return pCombo.release();
 }
 
 BOOL CPropertyGridProperty::OnEndEdit() {
@@ -153,15 +151,12 @@ BOOL CPropertyGridProperty::OnEndEdit() {
 }
 
 void CPropertyGridProperty::OnDestroyWindow() {
-  // Deleting a control object destroys its window.
-  delete m_pWndCombo;
-  m_pWndCombo = nullptr;
-  delete m_pWndInPlace;
-  m_pWndInPlace = nullptr;
-  delete m_pWndSpin;
-  m_pWndSpin = nullptr;
-  delete m_pWndSlider;
-  m_pWndSlider = nullptr;
+  // The row owns each control it created; dropping the object destroys its window. In
+  // this order: the list, the edit, the spin (its buddy is gone by then), the slider.
+  DestroyOwned(m_pWndCombo);
+  DestroyOwned(m_pWndInPlace);
+  DestroyOwned(m_pWndSpin);
+  DestroyOwned(m_pWndSlider);
   // The two labels were put into the options when the list opened.
   if (m_varValue.vt == VT_BOOL) RemoveAllOptions();
 }
