@@ -12,8 +12,6 @@
 
 namespace {
 
-// Runs the custom colour dialog once the message that landed on the custom entry is over.
-constexpr UINT kMsgRunCustomDialog = WM_APP + 0x32;
 // The strip of column images in the module's bitmaps; magenta shows what lies beneath.
 constexpr UINT kIdbColumnStrip = 9000;
 constexpr COLORREF kStripKey = RGB(255, 0, 255);
@@ -21,8 +19,6 @@ constexpr COLORREF kStripKey = RGB(255, 0, 255);
 constexpr int kNameGap = 4;
 // Swatch boxes keep this far from the field's left, top and bottom edges.
 constexpr int kSwatchInset = 2;
-// Help command of a context help pop-up.
-constexpr UINT kHelpContextPopup = 8;
 
 COLORREF g_crLastCustom = 0;
 
@@ -120,11 +116,7 @@ void DrawColorSwatch(CDC* pDC, const CRect& rect, DWORD dwKind, const COLORREF (
 
 // ---- CPBColorBox --------------------------------------------------------------------------
 
-CPBColorBox::~CPBColorBox() {
-  if (m_pAlive) *m_pAlive = false;
-  // The window goes first: it still refers to the items.
-  if (m_hWnd) DestroyWindow();
-}
+CPBColorBox::~CPBColorBox() { DestroyBox(); }
 
 void CPBColorBox::FillFromHost(const CString& strAttrName, const CString& strHandle, const CString& strThemeHandle,
                                const CString& strColHandle) {
@@ -187,20 +179,7 @@ int CPBColorBox::AddEntry(const npb::ColorEntry& entry) {
 
 void CPBColorBox::FitDroppedWidth() {
   if (!m_hWnd) return;
-  HDC hDC = ::GetDC(m_hWnd);
-  CSelectObject font(hDC, GetFont());
-  int nWidest = 0;
-  for (const auto& pItem : m_items) {
-    SIZE size = {};
-    ::GetTextExtentPoint32A(hDC, pItem->szName, static_cast<int>(std::strlen(pItem->szName)), &size);
-    nWidest = std::max<int>(nWidest, size.cx);
-  }
-  ::ReleaseDC(m_hWnd, hDC);
-  const int nSwatch = std::max(TextLineHeight(GetFont()), kColumnImageWidth);
-  const int nWanted = nSwatch + kNameGap + nWidest + kNameGap + ::GetSystemMetrics(SM_CXVSCROLL) + 2;
-  CRect rect;
-  GetWindowRect(&rect);
-  SetDroppedWidth(static_cast<UINT>(std::max<int>(nWanted, rect.Width())));
+  FitDroppedWidthTo(std::max(TextLineHeight(GetFont()), kColumnImageWidth));
 }
 
 // The items are kept in list order (the list is never sorted and only appended to), so an
@@ -225,13 +204,9 @@ CString CPBColorBox::GetSelectedName() const {
   return pItem ? CString(pItem->szName) : CString();
 }
 
-int CPBColorBox::FindName(const char* pszName) const {
-  if (!pszName) return -1;
-  for (int i = 0, n = m_hWnd ? GetCount() : 0; i < n; ++i) {
-    const ColorBoxItem* pItem = GetEntry(i);
-    if (pItem && std::strcmp(pItem->szName, pszName) == 0) return i;
-  }
-  return -1;
+const char* CPBColorBox::EntryName(int nIndex) const {
+  const ColorBoxItem* pItem = GetEntry(nIndex);
+  return pItem ? pItem->szName : nullptr;
 }
 
 int CPBColorBox::FindColor(COLORREF color) const {
@@ -252,9 +227,8 @@ int CPBColorBox::FindFirstChar(char ch) const {
 
 void CPBColorBox::SelectEntry(int nIndex) {
   if (!m_hWnd) return;
-  SetCurSel(nIndex);
+  CPBModalChoiceBox::SelectEntry(nIndex);
   if (const ColorBoxItem* pItem = GetEntry(nIndex)) m_crCurrent = pItem->colors[0];
-  m_nAccepted = GetCurSel();
 }
 
 BOOL CPBColorBox::SelectColor(COLORREF color) {
@@ -286,21 +260,8 @@ void CPBColorBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (m_nSwatchWidth == 0) m_nSwatchWidth = std::max(m_nTextHeight, kColumnImageWidth);
   CDC dc(lpDIS->hDC);
   const CRect rect(lpDIS->rcItem);
-  COLORREF clrText = ::GetSysColor(COLOR_WINDOWTEXT);
-  COLORREF clrBack = ::GetSysColor(COLOR_WINDOW);
-  if (lpDIS->itemState & ODS_DISABLED) {
-    clrText = ::GetSysColor(COLOR_BTNSHADOW);
-    clrBack = ::GetSysColor(COLOR_BTNFACE);
-  } else if (lpDIS->itemState & ODS_SELECTED) {
-    const bool bFocused = ::GetFocus() == m_hWnd;
-    clrText = ::GetSysColor(bFocused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-    clrBack = ::GetSysColor(bFocused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
-  }
   CSelectObject font(dc, GetFont());
-  dc.SetTextColor(clrText);
-  dc.SetBkColor(clrBack);
-  // The whole entry takes the background; the name is clipped to its own part.
-  dc.ExtTextOut(0, 0, ETO_OPAQUE, &rect, "", 0);
+  PrepareEntry(dc, *lpDIS);
   CRect rectName = rect;
   rectName.left += m_nSwatchWidth + kNameGap;
   const int nLength = static_cast<int>(std::strlen(pItem->szName));
@@ -322,119 +283,42 @@ void CPBColorBox::ForgetItem(int nIndex) {
   if (nIndex >= 0 && static_cast<size_t>(nIndex) < m_items.size()) m_items.erase(m_items.begin() + nIndex);
 }
 
-bool CPBColorBox::IsCustomChoice() const {
+int CPBColorBox::ModalEntry() const { return GetEntry(m_nCustomIndex) ? m_nCustomIndex : -1; }
+
+bool CPBColorBox::IsModalChoice() const {
   const ColorBoxItem* pCustom = GetEntry(m_nCustomIndex);
   return pCustom && GetCurSel() == m_nCustomIndex && pCustom->colors[0] == GetLastCustomColor();
 }
 
-void CPBColorBox::NotifyOwner(UINT nCode) {
-  if (CWnd* pOwner = GetParent()) {
-    pOwner->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), reinterpret_cast<LPARAM>(m_hWnd));
-  }
-}
-
-void CPBColorBox::RunCustomDialog() {
-  const ColorBoxItem* pCustom = GetEntry(m_nCustomIndex);
-  if (!pCustom || GetCurSel() != m_nCustomIndex) {
-    m_bCustomPending = false;
-    return;
-  }
-  COLORREF color = pCustom->colors[0];
-  // A window holding the mouse would be told to cancel its mode by the dialog and end
-  // the edit this box belongs to.
-  if (::GetCapture()) ::ReleaseCapture();
-  // The dialog runs its own loop: the box may be destroyed with the browser meanwhile.
-  const std::shared_ptr<bool> pAlive = m_pAlive ? m_pAlive : (m_pAlive = std::make_shared<bool>(true));
-  const BOOL bChosen = g_pfnColorDialog(::GetAncestor(m_hWnd, GA_ROOT), color);
-  if (!*pAlive || !m_hWnd) return;
-  SetFocus();
-  m_bCustomPending = false;
-  if (bChosen) {
+std::function<void()> CPBColorBox::AskUser(HWND hOwner, int nEntry) {
+  COLORREF color = GetEntry(nEntry)->colors[0];
+  if (!g_pfnColorDialog(hOwner, color)) return nullptr;
+  return [this, color] {
     SelectColor(color);
     Invalidate();
-    m_bPassChoiceOn = true;
-    NotifyOwner(CBN_SELENDOK);
-    if (!*pAlive) return;
-  } else {
-    SelectEntry(m_nAccepted);
-  }
-  NotifyOwner(CBN_CLOSEUP);
-  if (*pAlive) m_bPassChoiceOn = false;
+  };
 }
 
-BOOL CPBColorBox::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_COMMAND) return CComboBox::ReflectChildNotify(message, wParam, lParam, pResult);
-  switch (HIWORD(wParam)) {
-    case CBN_SELCHANGE:
-    case CBN_SELENDOK: {
-      m_bSelChanged = TRUE;
-      if (const ColorBoxItem* pItem = GetEntry(GetCurSel())) m_crCurrent = pItem->colors[0];
-      if (!m_bPassChoiceOn && IsCustomChoice()) {
-        if (!m_bCustomPending) {
-          m_bCustomPending = true;
-          PostMessage(kMsgRunCustomDialog);
-        }
-        // The owner hears of the choice once the dialog has given the entry its colour.
-        if (HIWORD(wParam) == CBN_SELENDOK) {
-          *pResult = 0;
-          return TRUE;
-        }
-      } else if (HIWORD(wParam) == CBN_SELENDOK) {
-        m_nAccepted = GetCurSel();
-      }
-      return FALSE;
-    }
-    case CBN_CLOSEUP:
-    case CBN_KILLFOCUS:
-      // While the dialog is pending or open the edit stays as it is.
-      if (m_bCustomPending && !m_bPassChoiceOn) {
-        *pResult = 0;
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+void CPBColorBox::OnSelectionNotified() {
+  m_bSelChanged = TRUE;
+  if (const ColorBoxItem* pItem = GetEntry(GetCurSel())) m_crCurrent = pItem->colors[0];
 }
 
 BOOL CPBColorBox::OnCommand(WPARAM wParam, LPARAM lParam) {
-  // Only the box's own menu commands; the list's notifications go on to the combo box.
-  if (lParam) return CComboBox::OnCommand(wParam, lParam);
-  switch (LOWORD(wParam)) {
-    case kCmdCustomColor:
-      if (m_nCustomIndex >= 0) {
-        SetCurSel(m_nCustomIndex);
-        m_bCustomPending = true;
-        RunCustomDialog();
-      }
-      return TRUE;
-    case kCmdHelp:
-      if (m_dwHelpContext) ::WinHelpA(m_hWnd, nullptr, kHelpContextPopup, m_dwHelpContext);
-      return TRUE;
-    default:
-      return CComboBox::OnCommand(wParam, lParam);
+  if (!lParam && LOWORD(wParam) == kCmdCustomColor) {
+    if (m_nCustomIndex >= 0) {
+      SetCurSel(m_nCustomIndex);
+      StartModalStep();
+    }
+    return TRUE;
   }
+  return CPBModalChoiceBox::OnCommand(wParam, lParam);
 }
 
 LRESULT CPBColorBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kMsgRunCustomDialog:
-      RunCustomDialog();
-      return 0;
-    // The entries keep no strings; their names answer for them, so that the list reads
-    // like any other (accessibility, test scripts).
-    case CB_GETLBTEXTLEN: {
-      const ColorBoxItem* pItem = GetEntry(static_cast<int>(wParam));
-      return pItem ? static_cast<LRESULT>(std::strlen(pItem->szName)) : CB_ERR;
-    }
-    case CB_GETLBTEXT: {
-      const ColorBoxItem* pItem = GetEntry(static_cast<int>(wParam));
-      if (!pItem || !lParam) return CB_ERR;
-      std::strcpy(reinterpret_cast<char*>(lParam), pItem->szName);
-      return static_cast<LRESULT>(std::strlen(pItem->szName));
-    }
     case CB_DELETESTRING: {
-      const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+      const LRESULT result = CPBModalChoiceBox::WindowProc(message, wParam, lParam);
       if (result != CB_ERR) {
         ForgetItem(static_cast<int>(wParam));
         if (static_cast<int>(wParam) == m_nCustomIndex) m_nCustomIndex = -1;
@@ -443,13 +327,13 @@ LRESULT CPBColorBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case CB_RESETCONTENT: {
-      const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+      const LRESULT result = CPBModalChoiceBox::WindowProc(message, wParam, lParam);
       m_items.clear();
       m_nCustomIndex = -1;
       m_bStandardColorsAdded = FALSE;
       return result;
     }
     default:
-      return CComboBox::WindowProc(message, wParam, lParam);
+      return CPBModalChoiceBox::WindowProc(message, wParam, lParam);
   }
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "editors/color_entries.h"
+#include "editors/modal_choice_box.h"
 #include "framework/gdi_objects.h"
-#include "framework/std_controls.h"
 
 class CDC;
 
@@ -45,18 +45,14 @@ void DrawColorSwatch(CDC* pDC, const CRect& rect, DWORD dwKind, const COLORREF (
 HBITMAP ColumnImageStrip();
 inline constexpr int kColumnImageWidth = 16;
 
-class CPBColorBox : public CComboBox {
+// The custom entry's choice first runs the custom colour dialog.
+class CPBColorBox : public CPBModalChoiceBox {
 public:
-  // Child, vertical scroll, drop-down list, owner-drawn entries without strings.
-  static constexpr DWORD kStyle = WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE;
-  // Commands of the box's own context menu.
+  // The custom colour command of the box's own context menu.
   static constexpr UINT kCmdCustomColor = 1032;
-  static constexpr UINT kCmdHelp = 1033;
 
   CPBColorBox() = default;
   ~CPBColorBox() override;
-
-  BOOL Create(const RECT& rect, CWnd* pParentWnd, UINT nID) { return CComboBox::Create(kStyle, rect, pParentWnd, nID); }
 
   // Fills the list from the host: the attribute's schemes when it has a "ThemeHandle", the
   // standard options, and the object's worksheet columns when it has a "ColHandle".
@@ -68,7 +64,7 @@ public:
   // selects it; else selects the last entry and returns FALSE.
   BOOL SelectColor(COLORREF color);
   // Selects an entry (-1: none) and makes its colour the current one.
-  void SelectEntry(int nIndex);
+  void SelectEntry(int nIndex) override;
   // Widens the dropped list to show the longest name whole.
   void FitDroppedWidth();
   // Appends an entry; its index, or -1.
@@ -78,8 +74,6 @@ public:
   DWORD GetEntryKind(int nIndex) const;
   LONG GetEntryValue(int nIndex) const;
   CString GetSelectedName() const;
-  // Index of the entry with this name (exact, case-sensitive), or -1.
-  int FindName(const char* pszName) const;
   // Index of the first plain entry with this colour, or -1.
   int FindColor(COLORREF color) const;
   // Index of the first entry whose name begins with this character (case-sensitive), or -1.
@@ -88,23 +82,21 @@ public:
   // The colour of the entry last selected or set.
   COLORREF GetCurrentColor() const { return m_crCurrent; }
   int GetSwatchWidth() const { return m_nSwatchWidth; }
-  void SetHelpContext(DWORD dwContext) { m_dwHelpContext = dwContext; }
 
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
   void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  const char* EntryName(int nIndex) const override;
+  int ModalEntry() const override;
+  // The selection landed on the custom entry while it still shows the last custom colour.
+  bool IsModalChoice() const override;
+  std::function<void()> AskUser(HWND hOwner, int nEntry) override;
+  void OnSelectionNotified() override;
 
 private:
-  // The selection landed on the custom entry while it still shows the last custom colour.
-  bool IsCustomChoice() const;
-  // Runs the custom colour dialog for the selected custom entry; after OK the choice is
-  // passed on to the owner as an accepted selection and a close-up.
-  void RunCustomDialog();
-  void NotifyOwner(UINT nCode);
   void LoadColumnStrip();
   void ForgetItem(int nIndex);
 
@@ -117,11 +109,4 @@ private:
   COLORREF m_crCurrent = 0;
   BOOL m_bSelChanged = FALSE;
   BOOL m_bStandardColorsAdded = FALSE;
-  DWORD m_dwHelpContext = 0;
-  // The entry last accepted, where a cancelled custom dialog leaves the selection.
-  int m_nAccepted = -1;
-  bool m_bCustomPending = false;  // the dialog is posted or open
-  bool m_bPassChoiceOn = false;   // the owner is being told of the dialog's choice
-  // Cleared when the box goes; the dialog's caller checks it after the dialog's own loop.
-  std::shared_ptr<bool> m_pAlive;
 };

@@ -15,8 +15,6 @@
 
 namespace {
 
-// Runs the text prompt once the message that landed on the text symbol is over.
-constexpr UINT kMsgRunTextPrompt = WM_APP + 0x33;
 constexpr COLORREF kStripKey = RGB(255, 0, 255);
 // The marker colours of the strips, as 32-bit DIB pixels (0x00RRGGBB).
 constexpr DWORD kPixelKey = 0x00FF00FF;
@@ -26,7 +24,6 @@ constexpr DWORD kPixelGap = 0x00808080;
 // Names start this far right of the picture.
 constexpr int kNameGap = 4;
 constexpr int kPictureLeft = 2;
-constexpr UINT kHelpContextPopup = 8;
 // Legend kinds of a graph whose legend has no styles to choose from.
 constexpr int kAttrLegendKind = 1315;
 constexpr int kPlainLegendKinds[] = {5, 6};
@@ -152,10 +149,7 @@ void DrawStripPicture(HDC hDC, int x, int y, HBITMAP hStrip, int nIndex, int nHe
 
 // ---- CPBPictureBox --------------------------------------------------------------------------
 
-CPBPictureBox::~CPBPictureBox() {
-  if (m_pAlive) *m_pAlive = false;
-  if (m_hWnd) DestroyWindow();
-}
+CPBPictureBox::~CPBPictureBox() { DestroyBox(); }
 
 void CPBPictureBox::FillFromHost(const npb::PictureList& list, const CString& strAttrName, const CString& strHandle,
                                  const CString& strThemeHandle, const CString& strColHandle,
@@ -249,25 +243,7 @@ void CPBPictureBox::SetGapColor(COLORREF color, BOOL bRedraw) {
   if (bRedraw && m_hWnd) Invalidate();
 }
 
-void CPBPictureBox::FitDroppedWidth() {
-  if (!m_hWnd) return;
-  HDC hDC = ::GetDC(m_hWnd);
-  int nWidest = 0;
-  {
-    CSelectObject font(hDC, GetFont());
-    for (const auto& pItem : m_items) {
-      SIZE size = {};
-      ::GetTextExtentPoint32A(hDC, pItem->name.c_str(), static_cast<int>(pItem->name.size()), &size);
-      nWidest = std::max<int>(nWidest, size.cx);
-    }
-  }
-  ::ReleaseDC(m_hWnd, hDC);
-  const int nPicture = std::max(m_nPictureWidth, kColumnImageWidth) + kPictureLeft;
-  const int nWanted = nPicture + kNameGap + nWidest + kNameGap + ::GetSystemMetrics(SM_CXVSCROLL) + 2;
-  CRect rect;
-  GetWindowRect(&rect);
-  SetDroppedWidth(static_cast<UINT>(std::max<int>(nWanted, rect.Width())));
-}
+void CPBPictureBox::FitDroppedWidth() { FitDroppedWidthTo(std::max(m_nPictureWidth, kColumnImageWidth) + kPictureLeft); }
 
 const PictureBoxItem* CPBPictureBox::GetEntry(int nIndex) const {
   if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_items.size()) return nullptr;
@@ -281,11 +257,9 @@ int CPBPictureBox::GetTextSymbolIndex() const {
   return -1;
 }
 
-int CPBPictureBox::FindName(const char* pszName) const {
-  for (size_t i = 0; pszName && i < m_items.size(); ++i) {
-    if (m_items[i]->name == pszName) return static_cast<int>(i);
-  }
-  return -1;
+const char* CPBPictureBox::EntryName(int nIndex) const {
+  const PictureBoxItem* pItem = GetEntry(nIndex);
+  return pItem ? pItem->name.c_str() : nullptr;
 }
 
 int CPBPictureBox::FindPicture(int nPicture) const {
@@ -310,12 +284,6 @@ int CPBPictureBox::FindFirstChar(char ch) const {
     if (!m_items[i]->name.empty() && m_items[i]->name[0] == ch) return static_cast<int>(i);
   }
   return -1;
-}
-
-void CPBPictureBox::SelectEntry(int nIndex) {
-  if (!m_hWnd) return;
-  SetCurSel(nIndex);
-  m_nAccepted = GetCurSel();
 }
 
 void CPBPictureBox::SetSymbolText(const CString& strText) {
@@ -347,20 +315,8 @@ void CPBPictureBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (m_nTextHeight == 0) m_nTextHeight = TextLineHeight(GetFont());
   CDC dc(lpDIS->hDC);
   const CRect rect(lpDIS->rcItem);
-  COLORREF clrText = ::GetSysColor(COLOR_WINDOWTEXT);
-  COLORREF clrBack = ::GetSysColor(COLOR_WINDOW);
-  if (lpDIS->itemState & ODS_DISABLED) {
-    clrText = ::GetSysColor(COLOR_BTNSHADOW);
-    clrBack = ::GetSysColor(COLOR_BTNFACE);
-  } else if (lpDIS->itemState & ODS_SELECTED) {
-    const bool bFocused = ::GetFocus() == m_hWnd;
-    clrText = ::GetSysColor(bFocused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-    clrBack = ::GetSysColor(bFocused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
-  }
   CSelectObject font(dc, GetFont());
-  dc.SetTextColor(clrText);
-  dc.SetBkColor(clrBack);
-  dc.ExtTextOut(0, 0, ETO_OPAQUE, &rect, "", 0);
+  PrepareEntry(dc, *lpDIS);
 
   // The picture and the name are centred against each other.
   const DWORD dwBase = pItem->dwKind & npb::kColorEntryKindMask;
@@ -389,112 +345,34 @@ void CPBPictureBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
   if (lpDIS->itemState & ODS_FOCUS) dc.DrawFocusRect(&rect);
 }
 
-bool CPBPictureBox::IsTextPromptChoice() const {
+bool CPBPictureBox::IsModalChoice() const {
   const PictureBoxItem* pItem = GetEntry(GetCurSel());
   return pItem && pItem->bTextSymbol && pItem->symbolText.empty();
 }
 
-void CPBPictureBox::NotifyOwner(UINT nCode) {
-  if (CWnd* pOwner = GetParent()) {
-    pOwner->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), nCode), reinterpret_cast<LPARAM>(m_hWnd));
-  }
-}
-
-void CPBPictureBox::RunTextPrompt() {
-  const int nText = GetTextSymbolIndex();
-  if (nText < 0 || GetCurSel() != nText) {
-    m_bPromptPending = false;
-    return;
-  }
-  CString strText(m_items[static_cast<size_t>(nText)]->symbolText.c_str());
-  // A window holding the mouse would be told to cancel its mode by the prompt and end the
-  // edit this box belongs to.
-  if (::GetCapture()) ::ReleaseCapture();
-  const std::shared_ptr<bool> pAlive = m_pAlive ? m_pAlive : (m_pAlive = std::make_shared<bool>(true));
-  const BOOL bOk = g_pfnTextPrompt(::GetAncestor(m_hWnd, GA_ROOT), strText);
-  if (!*pAlive || !m_hWnd) return;
-  SetFocus();
-  m_bPromptPending = false;
-  if (bOk) {
+std::function<void()> CPBPictureBox::AskUser(HWND hOwner, int nEntry) {
+  CString strText(GetEntry(nEntry)->symbolText.c_str());
+  if (!g_pfnTextPrompt(hOwner, strText)) return nullptr;
+  return [this, strText, nEntry] {
     SetSymbolText(strText);
-    SelectEntry(nText);
-    m_bPassChoiceOn = true;
-    NotifyOwner(CBN_SELENDOK);
-    if (!*pAlive) return;
-  } else {
-    SelectEntry(m_nAccepted);
-  }
-  NotifyOwner(CBN_CLOSEUP);
-  if (*pAlive) m_bPassChoiceOn = false;
-}
-
-BOOL CPBPictureBox::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_COMMAND) return CComboBox::ReflectChildNotify(message, wParam, lParam, pResult);
-  switch (HIWORD(wParam)) {
-    case CBN_SELCHANGE:
-    case CBN_SELENDOK:
-      if (!m_bPassChoiceOn && IsTextPromptChoice()) {
-        if (!m_bPromptPending) {
-          m_bPromptPending = true;
-          PostMessage(kMsgRunTextPrompt);
-        }
-        // The owner hears of the choice once the prompt has given the entry its text.
-        if (HIWORD(wParam) == CBN_SELENDOK) {
-          *pResult = 0;
-          return TRUE;
-        }
-      } else if (HIWORD(wParam) == CBN_SELENDOK) {
-        m_nAccepted = GetCurSel();
-      }
-      return FALSE;
-    case CBN_CLOSEUP:
-    case CBN_KILLFOCUS:
-      if (m_bPromptPending && !m_bPassChoiceOn) {
-        *pResult = 0;
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
-
-BOOL CPBPictureBox::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (!lParam && LOWORD(wParam) == kCmdHelp) {
-    if (m_dwHelpContext) ::WinHelpA(m_hWnd, nullptr, kHelpContextPopup, m_dwHelpContext);
-    return TRUE;
-  }
-  return CComboBox::OnCommand(wParam, lParam);
+    SelectEntry(nEntry);
+  };
 }
 
 LRESULT CPBPictureBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kMsgRunTextPrompt:
-      RunTextPrompt();
-      return 0;
-    // The entries keep no strings; their names answer for them.
-    case CB_GETLBTEXTLEN: {
-      const PictureBoxItem* pItem = GetEntry(static_cast<int>(wParam));
-      return pItem ? static_cast<LRESULT>(pItem->name.size()) : CB_ERR;
-    }
-    case CB_GETLBTEXT: {
-      const PictureBoxItem* pItem = GetEntry(static_cast<int>(wParam));
-      if (!pItem || !lParam) return CB_ERR;
-      std::memcpy(reinterpret_cast<char*>(lParam), pItem->name.c_str(), pItem->name.size() + 1);
-      return static_cast<LRESULT>(pItem->name.size());
-    }
     case CB_DELETESTRING: {
-      const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+      const LRESULT result = CPBModalChoiceBox::WindowProc(message, wParam, lParam);
       if (result != CB_ERR && wParam < m_items.size()) m_items.erase(m_items.begin() + static_cast<long>(wParam));
       return result;
     }
     case CB_RESETCONTENT: {
-      const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+      const LRESULT result = CPBModalChoiceBox::WindowProc(message, wParam, lParam);
       m_items.clear();
       m_nSchemes = m_nStandardEnd = 0;
       return result;
     }
     default:
-      return CComboBox::WindowProc(message, wParam, lParam);
+      return CPBModalChoiceBox::WindowProc(message, wParam, lParam);
   }
 }

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "editors/modal_choice_box.h"
 #include "editors/picture_lists.h"
 #include "framework/afx_string.h"
-#include "framework/std_controls.h"
 
 // The colours that recolour a list's pictures; npb::kNoColor leaves the part out.
 struct PictureTintColors {
@@ -50,15 +50,11 @@ struct PictureBoxItem {
   std::string symbolText;
 };
 
-class CPBPictureBox : public CComboBox {
+// The text symbol's choice, while it has no text, first runs the text prompt.
+class CPBPictureBox : public CPBModalChoiceBox {
 public:
-  static constexpr DWORD kStyle = WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE;
-  static constexpr UINT kCmdHelp = 1033;
-
   CPBPictureBox() = default;
   ~CPBPictureBox() override;
-
-  BOOL Create(const RECT& rect, CWnd* pParentWnd, UINT nID) { return CComboBox::Create(kStyle, rect, pParentWnd, nID); }
 
   // Once per box: the attribute's schemes when it has a "ThemeHandle", its standard options,
   // the text symbol of a symbol list, and the object's columns when it has a "ColHandle".
@@ -74,32 +70,27 @@ public:
   // Entries up to here are schemes, options and the text symbol; columns follow.
   int GetStandardEnd() const { return m_nStandardEnd; }
   int GetTextSymbolIndex() const;
-  // Index of the entry with this name (exact), of the first option with this picture, of
-  // the column with this number, of the first entry whose name starts with `ch`; or -1.
-  int FindName(const char* pszName) const;
+  // Index of the first option with this picture, of the column with this number, of the
+  // first entry whose name starts with `ch`; or -1.
   int FindPicture(int nPicture) const;
   int FindColumn(LONG nColumn) const;
   int FindFirstChar(char ch) const;
-  // Selects an entry (-1: none) as the one a cancelled prompt returns to.
-  void SelectEntry(int nIndex);
   // Gives the text symbol entry its text and the name that shows it.
   void SetSymbolText(const CString& strText);
-  void SetHelpContext(DWORD dwContext) { m_dwHelpContext = dwContext; }
 
   void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
   void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override;
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  const char* EntryName(int nIndex) const override;
+  int ModalEntry() const override { return GetTextSymbolIndex(); }
+  // The selection landed on the text symbol while it has no text yet.
+  bool IsModalChoice() const override;
+  std::function<void()> AskUser(HWND hOwner, int nEntry) override;
 
 private:
   int AddEntry(PictureBoxItem item);
-  // The selection landed on the text symbol while it has no text yet.
-  bool IsTextPromptChoice() const;
-  void RunTextPrompt();
-  void NotifyOwner(UINT nCode);
 
   std::vector<std::unique_ptr<PictureBoxItem>> m_items;
   npb::PictureList m_list;
@@ -111,9 +102,4 @@ private:
   int m_nStandardEnd = 0;
   PictureTintColors m_tint;
   BOOL m_bFilled = FALSE;
-  DWORD m_dwHelpContext = 0;
-  int m_nAccepted = -1;
-  bool m_bPromptPending = false;
-  bool m_bPassChoiceOn = false;
-  std::shared_ptr<bool> m_pAlive;
 };
