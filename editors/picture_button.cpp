@@ -115,34 +115,19 @@ void CPictureButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
 
 // ---- toggle and radio ------------------------------------------------------------------------
 
-void CTogglePictureButton::SetDown(BOOL bDown) {
+void CLatchingPictureButton::SetDown(BOOL bDown) {
   m_bDown = bDown;
   if (m_hWnd) Invalidate();
 }
 
-void CTogglePictureButton::OnLButtonDown(UINT nFlags, CPoint point) {
-  m_bDown = !m_bDown;
+void CLatchingPictureButton::OnLButtonDown(UINT nFlags, CPoint point) {
+  m_bDown = DownAfterPress(m_bDown);
   CPictureButton::OnLButtonDown(nFlags, point);
 }
 
 // A quick second press arrives as a double click; it presses the button all the same.
-void CTogglePictureButton::OnLButtonDblClk(UINT nFlags, CPoint point) {
-  m_bDown = !m_bDown;
-  CPictureButton::OnLButtonDblClk(nFlags, point);
-}
-
-void CRadioPictureButton::SetDown(BOOL bDown) {
-  m_bDown = bDown;
-  if (m_hWnd) Invalidate();
-}
-
-void CRadioPictureButton::OnLButtonDown(UINT nFlags, CPoint point) {
-  m_bDown = TRUE;
-  CPictureButton::OnLButtonDown(nFlags, point);
-}
-
-void CRadioPictureButton::OnLButtonDblClk(UINT nFlags, CPoint point) {
-  m_bDown = TRUE;
+void CLatchingPictureButton::OnLButtonDblClk(UINT nFlags, CPoint point) {
+  m_bDown = DownAfterPress(m_bDown);
   CPictureButton::OnLButtonDblClk(nFlags, point);
 }
 

@@ -39,13 +39,15 @@ private:
   DWORD m_dwReserved = 0;
 };
 
-// Stays down until pressed again.
-class CTogglePictureButton : public CPictureButton {
+// A button that keeps a down state of its own, which a press changes.
+class CLatchingPictureButton : public CPictureButton {
 public:
   BOOL IsDown() const { return m_bDown; }
   void SetDown(BOOL bDown);
 
 protected:
+  // The down state after a press of a button that was `bDown`.
+  virtual BOOL DownAfterPress(BOOL bDown) const = 0;
   BOOL IsHeldDown() const override { return m_bDown; }
   void OnLButtonDown(UINT nFlags, CPoint point) override;
   void OnLButtonDblClk(UINT nFlags, CPoint point) override;
@@ -54,19 +56,16 @@ private:
   BOOL m_bDown = FALSE;
 };
 
-// Stays down once pressed; the dialog releases the others of its group.
-class CRadioPictureButton : public CPictureButton {
-public:
-  BOOL IsDown() const { return m_bDown; }
-  void SetDown(BOOL bDown);
-
+// Stays down until pressed again.
+class CTogglePictureButton : public CLatchingPictureButton {
 protected:
-  BOOL IsHeldDown() const override { return m_bDown; }
-  void OnLButtonDown(UINT nFlags, CPoint point) override;
-  void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+  BOOL DownAfterPress(BOOL bDown) const override { return !bDown; }
+};
 
-private:
-  BOOL m_bDown = FALSE;
+// Stays down once pressed; the dialog releases the others of its group.
+class CRadioPictureButton : public CLatchingPictureButton {
+protected:
+  BOOL DownAfterPress(BOOL) const override { return TRUE; }
 };
 
 // A static control that draws a bitmap centred in itself, its key colour left out.
