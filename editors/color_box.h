@@ -77,7 +77,7 @@ public:
   // Index of the first plain entry with this colour, or -1.
   int FindColor(COLORREF color) const;
   // Index of the first entry whose name begins with this character (case-sensitive), or -1.
-  int FindFirstChar(char ch) const;
+  int FindFirstChar(char ch) const override;
   int GetCustomIndex() const { return m_nCustomIndex; }
   // The colour of the entry last selected or set.
   COLORREF GetCurrentColor() const { return m_crCurrent; }

@@ -15,8 +15,6 @@
 
 namespace {
 
-// The list drops this much below the value field.
-constexpr int kListExtraHeight = 400;
 // Object state that tells a fill whether its colour comes from a scheme or a column.
 constexpr char kShadingSmooth[] = "3D SHADINGSMOOTH ENABLE";
 // Set by the line's other editors when the gap colour applies.
@@ -72,8 +70,8 @@ CColorComboPropertyGridProperty::CColorComboPropertyGridProperty(
     const CString& strLabel, int nColor, const ColorSourceInfo* pSource, TiXmlNode* pObjectNode,
     TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber, const CString& strAttrName,
     const CString& strHandle, const CString& strThemeHandle, const CString& strColHandle)
-    : CEditorProperty(strLabel, COleVariant(nColor), pObjectNode, pAttrNode, lpszDescr, dwAttrNumber, strAttrName,
-                      strHandle),
+    : CChoiceBoxProperty(strLabel, COleVariant(nColor), pObjectNode, pAttrNode, lpszDescr, dwAttrNumber,
+                         strAttrName, strHandle),
       m_source(pSource ? *pSource : ColorSourceInfo{}),
       m_strThemeHandle(strThemeHandle),
       m_strColHandle(strColHandle) {
@@ -150,44 +148,26 @@ bool CColorComboPropertyGridProperty::IsSchemeOrColumn() const {
   return dwBase == npb::kColorEntryScheme || dwBase == npb::kColorEntryColumn;
 }
 
-CString CColorComboPropertyGridProperty::FormatProperty() { return m_strText; }
-
-CWnd* CColorComboPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) {
-  // The edit only carries the focus and the keys; the row draws the value itself.
-  CWnd* pEdit = CPropertyGridProperty::CreateInPlaceEdit(rectEdit, bDefaultFormat);
-  if (pEdit) pEdit->ShowWindow(SW_HIDE);
-  return pEdit;
-}
-
-CComboBox* CColorComboPropertyGridProperty::CreateCombo(CWnd* pWndParent, CRect rect) {
-  rect.bottom += kListExtraHeight;
-  auto* pBox = new CPBColorBox;
-  if (!pWndParent || !pBox->Create(rect, pWndParent, GetInPlaceCtrlId())) {
-    delete pBox;
-    return nullptr;
-  }
-  m_pColorBox = pBox;
-  return pBox;
-}
-
 BOOL CColorComboPropertyGridProperty::OnEdit(LPPOINT lptClick) {
   if (!CPropertyGridProperty::OnEdit(lptClick)) return FALSE;
-  if (!m_pColorBox) return TRUE;
-  m_pColorBox->FillFromHost(m_strAttrName, m_strHandle, m_strThemeHandle, m_strColHandle);
-  m_pColorBox->FitDroppedWidth();
+  CPBColorBox* pBox = GetColorBox();
+  if (!pBox) return TRUE;
+  pBox->FillFromHost(m_strAttrName, m_strHandle, m_strThemeHandle, m_strColHandle);
+  pBox->FitDroppedWidth();
   if (IsSchemeOrColumn()) {
-    m_pColorBox->SelectEntry(m_pColorBox->FindName(m_strText));
+    pBox->SelectEntry(pBox->FindName(m_strText));
   } else {
     // A colour the list lacks selects nothing: closing the list then changes nothing.
-    m_pColorBox->SelectEntry(m_pColorBox->FindColor(m_colors[0]));
+    pBox->SelectEntry(pBox->FindColor(m_colors[0]));
   }
-  m_crAtOpen = m_pColorBox->GetCurrentColor();
+  m_crAtOpen = pBox->GetCurrentColor();
   return TRUE;
 }
 
 BOOL CColorComboPropertyGridProperty::OnUpdateValue() {
-  const int nSel = m_pColorBox && m_pColorBox->m_hWnd ? m_pColorBox->GetCurSel() : -1;
-  const ColorBoxItem* pItem = m_pColorBox ? m_pColorBox->GetEntry(nSel) : nullptr;
+  const CPBColorBox* pBox = GetColorBox();
+  const int nSel = pBox && pBox->m_hWnd ? pBox->GetCurSel() : -1;
+  const ColorBoxItem* pItem = pBox ? pBox->GetEntry(nSel) : nullptr;
   if (!pItem) return TRUE;
   const COLORREF crOld = m_colors[0];
   const long nOldValue = m_varValue.lVal;
@@ -226,27 +206,7 @@ BOOL CColorComboPropertyGridProperty::OnUpdateValue() {
   return TRUE;
 }
 
-void CColorComboPropertyGridProperty::OnClickButton(CPoint) {
-  if (!m_pColorBox || !m_pColorBox->m_hWnd) return;
-  m_bButtonIsDown = TRUE;
-  Redraw();
-  m_pColorBox->SetFocus();
-  m_pColorBox->ShowDropDown();
-}
-
-void CColorComboPropertyGridProperty::OnCloseCombo() {
-  m_bButtonIsDown = FALSE;
-  // The list may close before its choice is accepted; the choice counts either way.
-  OnUpdateValue();
-  Redraw();
-  if (!m_bEnding && m_pWndInPlace && m_pWndInPlace->m_hWnd) m_pWndInPlace->SetFocus();
-  // A list that closes commits, again for a row changed before; the end of the edit only
-  // commits a choice not committed yet (it comes with the browser closing too).
-  if (!m_bEnding || m_bChoicePending) CommitColor();
-  m_bChoicePending = false;
-}
-
-void CColorComboPropertyGridProperty::CommitColor() {
+void CColorComboPropertyGridProperty::CommitChoice() {
   CommitExtras extras;
   extras.nSettingsGroup = SettingsGroupOf(m_strAttrName);
   // Only attributes that carry both handles have them written.
@@ -256,35 +216,6 @@ void CColorComboPropertyGridProperty::CommitColor() {
   // The colour itself, for schemes and columns their first colour: a host that reads the
   // value alone still gets the colour the object shows first.
   Commit(Decimal(static_cast<long>(m_colors[0])), extras);
-}
-
-BOOL CColorComboPropertyGridProperty::OnEndEdit() {
-  m_bEnding = true;
-  if (m_pColorBox) OnCloseCombo();
-  m_bEnding = false;
-  m_bInPlaceEdit = FALSE;
-  m_bButtonIsFocused = FALSE;
-  OnDestroyWindow();
-  return TRUE;
-}
-
-void CColorComboPropertyGridProperty::OnDestroyWindow() {
-  // The base deletes the list through m_pWndCombo.
-  m_pColorBox = nullptr;
-  CPropertyGridProperty::OnDestroyWindow();
-}
-
-BOOL CColorComboPropertyGridProperty::PushChar(UINT nChar) {
-  if (nChar != ' ' && GetOptionCount() < 2 && m_pColorBox && m_pColorBox->m_hWnd) {
-    const int nIndex = m_pColorBox->FindFirstChar(static_cast<char>(nChar));
-    if (nIndex >= 0) {
-      m_pColorBox->SelectEntry(nIndex);
-      OnUpdateValue();
-      Redraw();
-    }
-    return TRUE;
-  }
-  return CPropertyGridProperty::PushChar(nChar);
 }
 
 void CColorComboPropertyGridProperty::UpdateEnabledState() {

@@ -4,13 +4,12 @@
 // of entry the value is.
 #pragma once
 
+#include "editors/choice_box_property.h"
+#include "editors/color_box.h"
 #include "editors/color_entries.h"
-#include "editors/editor_property.h"
 #include "editors/source_info.h"
 
-class CPBColorBox;
-
-class CColorComboPropertyGridProperty : public CEditorProperty {
+class CColorComboPropertyGridProperty : public CChoiceBoxProperty {
 public:
   // pSource is read here and may go away afterwards. nColor is the attribute's colour, or
   // the theme or column number the source record names.
@@ -24,25 +23,20 @@ public:
   const CRuntimeClass* GetRuntimeClass() const override;
 
   void OnDrawValue(CDC* pDC, CRect rect) override;
-  CString FormatProperty() override;
   // Reads the list's selection into the row: colour, text, value and source handles.
   BOOL OnUpdateValue() override;
   BOOL OnEdit(LPPOINT lptClick) override;
-  CWnd* CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) override;
-  BOOL OnEndEdit() override;
-  void OnClickButton(CPoint point) override;
-  // Accepts the list's choice: the commit of the colour and its source handles.
-  void OnCloseCombo() override;
-  BOOL PushChar(UINT nChar) override;
-  CComboBox* CreateCombo(CWnd* pWndParent, CRect rect) override;
-  void OnDestroyWindow() override;
 
   const ColorSourceInfo& GetSourceInfo() const { return m_source; }
   const CString& GetThemeHandle() const { return m_strThemeHandle; }
   const CString& GetColHandle() const { return m_strColHandle; }
   COLORREF GetColor() const { return m_colors[0]; }
   DWORD GetEntryKind() const { return m_dwKind; }
-  CPBColorBox* GetColorBox() const { return m_pColorBox; }
+  CPBColorBox* GetColorBox() const { return static_cast<CPBColorBox*>(m_pBox); }
+
+protected:
+  CPBModalChoiceBox* NewBox() const override { return new CPBColorBox; }
+  void CommitChoice() override;
 
 private:
   // Shows what the attribute holds: a scheme's or column's name and colours, else the
@@ -55,13 +49,10 @@ private:
   // attributes other editors read it from.
   void WriteColorState();
   void UpdateEnabledState();
-  void CommitColor();
   bool IsSchemeOrColumn() const;
 
   ColorSourceInfo m_source;
-  CPBColorBox* m_pColorBox = nullptr;
   DWORD m_dwKind = npb::kColorEntryPlain;
-  CString m_strText;
   COLORREF m_colors[4] = {};
   CString m_strThemeHandle;
   CString m_strColHandle;
@@ -72,7 +63,4 @@ private:
   // The enabled state of a second fill colour follows the fill pattern; it is read on the
   // first paint and after every choice.
   bool m_bEnabledStateKnown = false;
-  bool m_bEnding = false;
-  // The list's selection changed the row since the last commit.
-  bool m_bChoicePending = false;
 };

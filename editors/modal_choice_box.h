@@ -25,6 +25,8 @@ public:
   virtual void SelectEntry(int nIndex);
   // Index of the entry with this name (exact, case-sensitive), or -1.
   int FindName(const char* pszName) const;
+  // Index of the first entry whose name begins with this character (case-sensitive), or -1.
+  virtual int FindFirstChar(char ch) const = 0;
   void SetHelpContext(DWORD dwContext) { m_dwHelpContext = dwContext; }
 
 protected:

@@ -74,7 +74,7 @@ public:
   // first entry whose name starts with `ch`; or -1.
   int FindPicture(int nPicture) const;
   int FindColumn(LONG nColumn) const;
-  int FindFirstChar(char ch) const;
+  int FindFirstChar(char ch) const override;
   // Gives the text symbol entry its text and the name that shows it.
   void SetSymbolText(const CString& strText);
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kListExtraHeight = 400;
 constexpr int kPictureLeft = 2;
 constexpr int kNameGap = 4;
 // The host's attribute number of a graph's legend kind, and the kinds without styles.
@@ -89,8 +88,8 @@ CPictureComboPropertyGridProperty::CPictureComboPropertyGridProperty(
     const CString& strLabel, int nPicture, const PictureSourceInfo* pSource, TiXmlNode* pObjectNode,
     TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber, int nValue, const CString& strAttrName,
     const CString& strHandle, const CString& strThemeHandle, const CString& strColHandle)
-    : CEditorProperty(strLabel, COleVariant(nPicture), pObjectNode, pAttrNode, lpszDescr, dwAttrNumber, strAttrName,
-                      strHandle),
+    : CChoiceBoxProperty(strLabel, COleVariant(nPicture), pObjectNode, pAttrNode, lpszDescr, dwAttrNumber,
+                         strAttrName, strHandle),
       m_source(pSource ? *pSource : PictureSourceInfo{}),
       m_nValue(nValue),
       m_strThemeHandle(strThemeHandle),
@@ -219,52 +218,34 @@ PictureTintColors CPictureComboPropertyGridProperty::TintColors() const {
   return tint;
 }
 
-CString CPictureComboPropertyGridProperty::FormatProperty() { return m_strText; }
-
-CWnd* CPictureComboPropertyGridProperty::CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) {
-  // The edit only carries the focus and the keys; the row draws the value itself.
-  CWnd* pEdit = CPropertyGridProperty::CreateInPlaceEdit(rectEdit, bDefaultFormat);
-  if (pEdit) pEdit->ShowWindow(SW_HIDE);
-  return pEdit;
-}
-
-CComboBox* CPictureComboPropertyGridProperty::CreateCombo(CWnd* pWndParent, CRect rect) {
-  rect.bottom += kListExtraHeight;
-  auto* pBox = new CPBPictureBox;
-  if (!pWndParent || !pBox->Create(rect, pWndParent, GetInPlaceCtrlId())) {
-    delete pBox;
-    return nullptr;
-  }
-  m_pPictureBox = pBox;
-  return pBox;
-}
-
 BOOL CPictureComboPropertyGridProperty::OnEdit(LPPOINT lptClick) {
   if (!CPropertyGridProperty::OnEdit(lptClick)) return FALSE;
-  if (!m_pPictureBox || !m_bHasList) return TRUE;
-  m_pPictureBox->FillFromHost(m_list, m_strAttrName, m_strHandle, m_strThemeHandle, m_strColHandle, m_strSymbolText);
-  m_pPictureBox->FitDroppedWidth();
-  m_pPictureBox->SetTint(TintColors(), FALSE);
+  CPBPictureBox* pBox = GetPictureBox();
+  if (!pBox || !m_bHasList) return TRUE;
+  pBox->FillFromHost(m_list, m_strAttrName, m_strHandle, m_strThemeHandle, m_strColHandle, m_strSymbolText);
+  pBox->FitDroppedWidth();
+  pBox->SetTint(TintColors(), FALSE);
   const bool bScheme = !m_strThemeHandle.IsEmpty() && m_nThemeHandle >= 4 && m_nColHandle == npb::kColHandleNone;
   const bool bColumn = !m_strColHandle.IsEmpty() && m_nColHandle >= 0 && m_nThemeHandle == m_list.nColumnTheme;
   int nSel = -1;
   if (bScheme && (m_dwKind & npb::kColorEntryKindMask) == npb::kColorEntryScheme) {
-    nSel = m_pPictureBox->FindName(m_strText);
+    nSel = pBox->FindName(m_strText);
   } else if (bColumn) {
-    nSel = m_pPictureBox->FindColumn(m_nColHandle + 1);
+    nSel = pBox->FindColumn(m_nColHandle + 1);
   } else if (m_list.rule == npb::PictureValueRule::kShape && m_nPicture == npb::kTextSymbolIndex) {
-    nSel = m_pPictureBox->GetTextSymbolIndex();
+    nSel = pBox->GetTextSymbolIndex();
   } else {
-    nSel = m_pPictureBox->FindPicture(m_nPicture);
+    nSel = pBox->FindPicture(m_nPicture);
   }
   // A value the list lacks selects nothing: closing the list then changes nothing.
-  m_pPictureBox->SelectEntry(nSel);
+  pBox->SelectEntry(nSel);
   return TRUE;
 }
 
 BOOL CPictureComboPropertyGridProperty::OnUpdateValue() {
-  const int nSel = m_pPictureBox && m_pPictureBox->m_hWnd ? m_pPictureBox->GetCurSel() : -1;
-  const PictureBoxItem* pItem = m_pPictureBox ? m_pPictureBox->GetEntry(nSel) : nullptr;
+  const CPBPictureBox* pBox = GetPictureBox();
+  const int nSel = pBox && pBox->m_hWnd ? pBox->GetCurSel() : -1;
+  const PictureBoxItem* pItem = pBox ? pBox->GetEntry(nSel) : nullptr;
   if (!pItem) return TRUE;
   const int nOldWritten = m_nWritten;
   const DWORD dwOldKind = m_dwKind;
@@ -283,7 +264,7 @@ BOOL CPictureComboPropertyGridProperty::OnUpdateValue() {
   } else {
     // Choices count from the first entry after the schemes; the text symbol keeps its place
     // after the 59 shapes whatever the host listed before it.
-    const int nIndex = pItem->bTextSymbol ? npb::kTextSymbolIndex : nSel - m_pPictureBox->GetSchemeCount();
+    const int nIndex = pItem->bTextSymbol ? npb::kTextSymbolIndex : nSel - pBox->GetSchemeCount();
     const npb::PictureChoiceValues values = npb::ValueOfChoice(m_list.rule, nIndex, m_context.bDensityForm);
     m_nWritten = values.nAttrValue;
     nRowValue = values.nRowValue;
@@ -332,24 +313,6 @@ void CPictureComboPropertyGridProperty::WriteChoiceState(int nIndex) {
   } else if (IsAttr(m_strAttrName, "SLA_PIEEXPLODEFROM")) {
     SetObjectState("PIE EXPLODE SLICE ENABLE", nIndex);
   }
-}
-
-void CPictureComboPropertyGridProperty::OnClickButton(CPoint) {
-  if (!m_pPictureBox || !m_pPictureBox->m_hWnd) return;
-  m_bButtonIsDown = TRUE;
-  Redraw();
-  m_pPictureBox->SetFocus();
-  m_pPictureBox->ShowDropDown();
-}
-
-void CPictureComboPropertyGridProperty::OnCloseCombo() {
-  m_bButtonIsDown = FALSE;
-  // The list may close before its choice is accepted; the choice counts either way.
-  OnUpdateValue();
-  Redraw();
-  if (!m_bEnding && m_pWndInPlace && m_pWndInPlace->m_hWnd) m_pWndInPlace->SetFocus();
-  if (!m_bEnding || m_bChoicePending) CommitChoice();
-  m_bChoicePending = false;
 }
 
 void CPictureComboPropertyGridProperty::WriteSymbolAttributes() {
@@ -409,35 +372,6 @@ void CPictureComboPropertyGridProperty::NotifyFrame() {
   CWnd* pFrame = m_pWndList ? m_pWndList->GetParentFrameWnd() : nullptr;
   if (nCode == 0 || !pFrame || !pFrame->m_hWnd) return;
   pFrame->PostMessage(kMsgPictureChanged, static_cast<WPARAM>(nCode), reinterpret_cast<LPARAM>(LastingText(m_strHandle)));
-}
-
-BOOL CPictureComboPropertyGridProperty::OnEndEdit() {
-  m_bEnding = true;
-  if (m_pPictureBox) OnCloseCombo();
-  m_bEnding = false;
-  m_bInPlaceEdit = FALSE;
-  m_bButtonIsFocused = FALSE;
-  OnDestroyWindow();
-  return TRUE;
-}
-
-void CPictureComboPropertyGridProperty::OnDestroyWindow() {
-  // The base deletes the list through m_pWndCombo.
-  m_pPictureBox = nullptr;
-  CPropertyGridProperty::OnDestroyWindow();
-}
-
-BOOL CPictureComboPropertyGridProperty::PushChar(UINT nChar) {
-  if (nChar != ' ' && GetOptionCount() < 2 && m_pPictureBox && m_pPictureBox->m_hWnd) {
-    const int nIndex = m_pPictureBox->FindFirstChar(static_cast<char>(nChar));
-    if (nIndex >= 0) {
-      m_pPictureBox->SelectEntry(nIndex);
-      OnUpdateValue();
-      Redraw();
-    }
-    return TRUE;
-  }
-  return CPropertyGridProperty::PushChar(nChar);
 }
 
 void CPictureComboPropertyGridProperty::OnDrawValue(CDC* pDC, CRect rect) {

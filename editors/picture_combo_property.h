@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "editors/editor_property.h"
+#include "editors/choice_box_property.h"
 #include "editors/picture_box.h"
 #include "editors/picture_lists.h"
 #include "editors/source_info.h"
 
-class CPictureComboPropertyGridProperty : public CEditorProperty {
+class CPictureComboPropertyGridProperty : public CChoiceBoxProperty {
 public:
   // nPicture is the shown entry (the value or the source index); nValue the attribute's
   // own integer value. pSource is read here and may go away afterwards.
@@ -28,17 +28,9 @@ public:
   const CRuntimeClass* GetRuntimeClass() const override;
 
   void OnDrawValue(CDC* pDC, CRect rect) override;
-  CString FormatProperty() override;
   // Reads the list's selection into the row: the value to send, the text and the picture.
   BOOL OnUpdateValue() override;
   BOOL OnEdit(LPPOINT lptClick) override;
-  CWnd* CreateInPlaceEdit(CRect rectEdit, BOOL& bDefaultFormat) override;
-  BOOL OnEndEdit() override;
-  void OnClickButton(CPoint point) override;
-  void OnCloseCombo() override;
-  BOOL PushChar(UINT nChar) override;
-  CComboBox* CreateCombo(CWnd* pWndParent, CRect rect) override;
-  void OnDestroyWindow() override;
 
   const PictureSourceInfo& GetSourceInfo() const { return m_source; }
   int GetAttrIntValue() const { return m_nValue; }
@@ -49,7 +41,11 @@ public:
   int GetPicture() const { return m_nPicture; }
   const npb::PictureList& GetList() const { return m_list; }
   int GetWrittenValue() const { return m_nWritten; }
-  CPBPictureBox* GetPictureBox() const { return m_pPictureBox; }
+  CPBPictureBox* GetPictureBox() const { return static_cast<CPBPictureBox*>(m_pBox); }
+
+protected:
+  CPBModalChoiceBox* NewBox() const override { return new CPBPictureBox; }
+  void CommitChoice() override;
 
 private:
   void ReadContext();
@@ -60,7 +56,6 @@ private:
   // The object state and attributes a choice changes besides the value itself.
   void WriteChoiceState(int nIndex);
   void WriteSymbolAttributes();
-  void CommitChoice();
   void NotifyFrame();
   int ObjectState(const char* pszName) const;
   void SetObjectState(const char* pszName, int nValue);
@@ -76,8 +71,6 @@ private:
   npb::PictureList m_list;
   npb::PictureListContext m_context;
   bool m_bSummaryUnavailable = false;
-  CPBPictureBox* m_pPictureBox = nullptr;
-  CString m_strText;
   int m_nPicture = -1;
   DWORD m_dwKind = 0;  // scheme or column bits of the shown entry
   int m_nWritten = 0;
@@ -85,6 +78,4 @@ private:
   CString m_strSymbolText;
   int m_nSymbolOptions = 0;
   int m_nSymbolOrientation = 0;
-  bool m_bEnding = false;
-  bool m_bChoicePending = false;
 };
