@@ -5,7 +5,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
 need_pkgs=(wine wine32:i386 wine64 g++-mingw-w64-i686 mingw-w64-tools xvfb xauth
-           x11-apps imagemagick fp-utils-3.2.2 googletest clang libclang-rt-14-dev
+           x11-apps xdotool imagemagick fp-utils-3.2.2 googletest clang libclang-rt-14-dev
            cmake make dpkg-dev)
 
 missing=()

@@ -217,6 +217,13 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
                        FILE holds a description (a relative name lies beside the
                        script); NAME is one word or one quoted text (a last NAME the
                        rest of the line)
+  wait-file FILE       print "waiting FILE", then keep the windows running until FILE
+                       exists (at most 60 s), for a driver that sends real input
+  dump-places          print where a person would point, in screen pixels:
+                       "grid L T R B DIVIDER" (the list), "row NAME X Y VX VY TOP
+                       BOTTOM" (name point, value point, row edges; visible rows
+                       only), "tree LABEL X Y", "button NAME X Y", and first
+                       "window L T R B" (the browser dialog's frame)
 A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
 ROWNAME is one word or one quoted text. A script error or a target not found ends
 the run with status 2, naming the line; a command whose part is not built yet

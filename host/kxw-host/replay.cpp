@@ -134,6 +134,7 @@ void ScriptPlayer::Advance() {
     waitingSince_ = 0;
     return;
   }
+  if (outcome.step == Step::kWait) return;
   if (outcome.step == Step::kRetry) {
     const DWORD now = GetTickCount();
     if (waitingSince_ == 0) waitingSince_ = now;
@@ -193,6 +194,8 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       return Snapshot(command.text);
     case CommandKind::kMenu:
       return ChooseMenu(command);
+    case CommandKind::kWaitFile:
+      return WaitFile(command.text);
     default:
       break;
   }
@@ -263,6 +266,8 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       return outcome;
     case CommandKind::kDumpTree:
       return DumpTree(dialog);
+    case CommandKind::kDumpPlaces:
+      return DumpPlaces(dialog);
     case CommandKind::kHostSelect:
     case CommandKind::kHostAdd:
     case CommandKind::kHostModify:
@@ -316,6 +321,76 @@ ScriptPlayer::Outcome ScriptPlayer::DumpTree(HWND dialog) {
   }
   std::fflush(stdout);
   return outcome;
+}
+
+ScriptPlayer::Outcome ScriptPlayer::WaitFile(const std::string& path) {
+  // A driver outside sends real input meanwhile; the windows keep running on the ticks.
+  constexpr DWORD kLongestWaitMs = 60000;
+  const DWORD now = GetTickCount();
+  if (fileWaitSince_ == 0) {
+    fileWaitSince_ = now;
+    std::printf("waiting %s\n", path.c_str());
+    std::fflush(stdout);
+  }
+  if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    fileWaitSince_ = 0;
+    return {Step::kDone, 0, {}};
+  }
+  if (now - fileWaitSince_ > kLongestWaitMs) return {Step::kFail, kStatusNotFound, "the file never came"};
+  return {Step::kWait, 0, {}};
+}
+
+ScriptPlayer::Outcome ScriptPlayer::DumpPlaces(HWND dialog) {
+  auto toScreen = [](HWND window, POINT point) {
+    ClientToScreen(window, &point);
+    return point;
+  };
+  RECT frame = {};
+  GetWindowRect(dialog, &frame);
+  std::printf("window %ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom);
+  if (HWND grid = FindGrid(dialog, kGridId)) {
+    const std::vector<GridRow> rows = ReadGridRows(grid);
+    if (!rows.empty()) {
+      const RECT& list = rows.front().list;
+      const POINT topLeft = toScreen(grid, POINT{list.left, list.top});
+      const POINT bottomRight = toScreen(grid, POINT{list.right, list.bottom});
+      const POINT divider = toScreen(grid, POINT{rows.front().dividerX, list.top});
+      std::printf("grid %ld %ld %ld %ld %ld\n", topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, divider.x);
+    }
+    for (const GridRow& row : rows) {
+      // Rows scrolled out of the list cannot be pointed at.
+      if (row.rect.top < row.list.top || row.rect.bottom > row.list.bottom) continue;
+      POINT name = NamePoint(grid, dialog, row);
+      POINT value = ValuePoint(grid, dialog, row);
+      ClientToScreen(dialog, &name);
+      ClientToScreen(dialog, &value);
+      const POINT top = toScreen(grid, POINT{row.rect.left, row.rect.top});
+      const POINT bottom = toScreen(grid, POINT{row.rect.left, row.rect.bottom});
+      std::printf("row %s\t%ld %ld %ld %ld %ld %ld\n", row.name.c_str(), name.x, name.y, value.x, value.y, top.y,
+                  bottom.y);
+    }
+  }
+  if (HWND tree = GetDlgItem(dialog, kTreeId)) {
+    for (const TreeItem& item : ReadTree(tree)) {
+      RECT rect = {};
+      std::memcpy(&rect, &item.item, sizeof item.item);  // the message takes the item in the rectangle
+      if (!SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect))) continue;
+      const POINT middle = toScreen(tree, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+      std::printf("tree %s\t%ld %ld\n", item.label.c_str(), middle.x, middle.y);
+    }
+  }
+  static const struct {
+    const char* name;
+    int id;
+  } kPlaceButtons[] = {{"OK", IDOK}, {"Cancel", IDCANCEL}, {"Apply", 4}};
+  for (const auto& button : kPlaceButtons) {
+    HWND control = GetDlgItem(dialog, button.id);
+    RECT rect;
+    if (control == nullptr || !GetWindowRect(control, &rect)) continue;
+    std::printf("button %s\t%ld %ld\n", button.name, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  }
+  std::fflush(stdout);
+  return {Step::kDone, 0, {}};
 }
 
 // Where a key typed now would go: the focus window. While another program has the

@@ -40,7 +40,8 @@ class ScriptPlayer {
   bool endSnapshotTaken() const { return endSnapshotTaken_; }
 
  private:
-  enum class Step { kDone, kRetry, kFail };
+  // kWait: try again next tick, without the usual patience (wait-file keeps its own).
+  enum class Step { kDone, kRetry, kWait, kFail };
   struct Outcome {
     Step step;
     int status;
@@ -71,6 +72,8 @@ class ScriptPlayer {
   Outcome ChooseMenu(const ScriptCommand& command);
   Outcome Snapshot(const std::string& path);
   Outcome DumpTree(HWND dialog);
+  Outcome WaitFile(const std::string& path);
+  Outcome DumpPlaces(HWND dialog);
   // A host-... line on the tree object behind the window's tree.
   Outcome HostEdit(HWND dialog, const ScriptCommand& command);
   // The open browser dialog, else the notebook window while it is open.
@@ -102,6 +105,7 @@ class ScriptPlayer {
   bool setEditing_ = false;
   // Characters of the current `type` posted so far.
   size_t typed_ = 0;
+  DWORD fileWaitSince_ = 0;
   // Modifiers of the last `key`, held until the next tick, and the state before them.
   bool modifiersHeld_ = false;
   BYTE savedKeys_[256] = {};

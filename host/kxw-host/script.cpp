@@ -51,6 +51,8 @@ constexpr CommandForm kCommands[] = {
     {"host-add", CommandKind::kHostAdd, Shape::kModeHandleNameFile},
     {"host-modify", CommandKind::kHostModify, Shape::kModeHandleNameFile},
     {"host-remove", CommandKind::kHostRemove, Shape::kHandleName},
+    {"wait-file", CommandKind::kWaitFile, Shape::kLabel},
+    {"dump-places", CommandKind::kDumpPlaces, Shape::kNone},
 };
 
 struct NamedCode {

@@ -29,6 +29,8 @@ enum class CommandKind {
   kHostAdd,      // host-add MODE HANDLE NAME FILE
   kHostModify,   // host-modify MODE HANDLE NAME FILE
   kHostRemove,   // host-remove HANDLE NAME
+  kWaitFile,     // wait-file FILE
+  kDumpPlaces,   // dump-places
 };
 
 struct ScriptCommand {
