@@ -138,23 +138,24 @@ BOOL CPropertyGridCtrl::OnDrawProperty(CDC* pDC, CPropertyGridProperty* pProp) c
 
   // Fills start below the row's top line, which is the separator of the row above.
   if (bFullWidthName && !m_bVSDotNetLook) pDC->FillRect(CRect(rect.left + 1, rect.top + 1, rect.right, rect.bottom), brBackground);
+  // A row cut by the list's bottom is clipped there but laid out at its full height: it
+  // must look the same cut or whole, since scrolling moves its pixels into view.
   if (pProp->IsGroup()) {
-    const CRect rectBox(rect.left, rect.top, rect.left + m_nRowHeight, nBottom);
-    CClipScope clip(*pDC, rectBox);
+    const CRect rectBox(rect.left, rect.top, rect.left + m_nRowHeight, rect.bottom);
+    CClipScope clip(*pDC, CRect(rectBox.left, rectBox.top, rectBox.right, nBottom));
     pProp->OnDrawExpandBox(pDC, rectBox);
   }
   if (!pProp->IsGroup() && !pProp->HasValueField()) {
     pDC->FillRect(CRect(rect.left + 1, rect.top + 1, rect.right, rect.bottom), brBackground);
   }
   if (!rectName.IsRectEmpty()) {
-    rectName.bottom = std::min(rectName.bottom, m_rectList.bottom);
-    CClipScope clip(*pDC, rectName);
+    CClipScope clip(*pDC, CRect(rectName.left, rectName.top, rectName.right, nBottom));
     CSelectObject font(*pDC, bPlainGroup ? GetBoldFont() : nullptr);
     pProp->OnDrawName(pDC, rectName);
   }
   {
-    const CRect rectValue(xCenter + 1, rect.top, rect.right, nBottom);
-    CClipScope clip(*pDC, rectValue);
+    const CRect rectValue(xCenter + 1, rect.top, rect.right, rect.bottom);
+    CClipScope clip(*pDC, CRect(rectValue.left, rectValue.top, rectValue.right, nBottom));
     pProp->OnDrawValue(pDC, rectValue);
   }
   if (!pProp->GetButtonRect().IsRectEmpty()) pProp->OnDrawButton(pDC, pProp->GetButtonRect());

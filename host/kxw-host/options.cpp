@@ -223,7 +223,9 @@ Script lines (one a line; lines starting with # are comments; keywords in any ca
                        "grid L T R B DIVIDER" (the list), "row NAME X Y VX VY TOP
                        BOTTOM" (name point, value point, row edges; visible rows
                        only), "tree LABEL X Y", "button NAME X Y", and first
-                       "window L T R B" (the browser dialog's frame)
+                       "window L T R B X Y" (the browser dialog's frame and
+                       its client area's origin, where snapshots start)
+  repaint              paint the whole browser window afresh, children too, now
 A last text argument is the rest of the line, or one "quoted text" ("" is a quote);
 ROWNAME is one word or one quoted text. A script error or a target not found ends
 the run with status 2, naming the line; a command whose part is not built yet

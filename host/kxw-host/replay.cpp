@@ -268,6 +268,9 @@ ScriptPlayer::Outcome ScriptPlayer::Run(const ScriptCommand& command) {
       return DumpTree(dialog);
     case CommandKind::kDumpPlaces:
       return DumpPlaces(dialog);
+    case CommandKind::kRepaint:
+      RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return outcome;
     case CommandKind::kHostSelect:
     case CommandKind::kHostAdd:
     case CommandKind::kHostModify:
@@ -347,7 +350,10 @@ ScriptPlayer::Outcome ScriptPlayer::DumpPlaces(HWND dialog) {
   };
   RECT frame = {};
   GetWindowRect(dialog, &frame);
-  std::printf("window %ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom);
+  // Snapshots hold the client area: its origin places them on the screen.
+  const POINT client = toScreen(dialog, POINT{0, 0});
+  std::printf("window %ld %ld %ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom, client.x,
+              client.y);
   if (HWND grid = FindGrid(dialog, kGridId)) {
     const std::vector<GridRow> rows = ReadGridRows(grid);
     if (!rows.empty()) {

@@ -53,6 +53,7 @@ constexpr CommandForm kCommands[] = {
     {"host-remove", CommandKind::kHostRemove, Shape::kHandleName},
     {"wait-file", CommandKind::kWaitFile, Shape::kLabel},
     {"dump-places", CommandKind::kDumpPlaces, Shape::kNone},
+    {"repaint", CommandKind::kRepaint, Shape::kNone},
 };
 
 struct NamedCode {

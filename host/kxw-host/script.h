@@ -31,6 +31,7 @@ enum class CommandKind {
   kHostRemove,   // host-remove HANDLE NAME
   kWaitFile,     // wait-file FILE
   kDumpPlaces,   // dump-places
+  kRepaint,      // repaint
 };
 
 struct ScriptCommand {
