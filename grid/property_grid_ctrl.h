@@ -113,6 +113,9 @@ public:
   // The grid's part of pre-translation: Tab navigation and the keys and clicks meant for
   // an open editor. TRUE consumes the message.
   BOOL PreTranslateInput(MSG* pMsg);
+  // True when a press at this time and grid point completes a double-click with the last
+  // press on the grid; either way the last press is forgotten.
+  BOOL IsSecondClick(DWORD dwTime, CPoint point);
   // Header track notifications and spin changes, for OnNotify; TRUE when taken, with *pResult.
   BOOL OnInputNotify(NMHDR* pNMH, LRESULT* pResult);
   // The private messages above and the row query (grid_query.h), ahead of the typed
@@ -392,6 +395,10 @@ private:
   BOOL m_bShowDragContext = TRUE;
   BOOL m_bFocused = FALSE;
   BOOL m_bSkipNextTab = FALSE;
+  // The last left press on the grid itself, for a double-click whose second press lands in
+  // the editor that the first one opened.
+  DWORD m_dwLastClickTime = 0;
+  CPoint m_ptLastClick;
   std::vector<CPropertyGridProperty*> m_lstProps;
   std::vector<CPropertyGridProperty*> m_lstTerminalProps;
   // Every row the last layout gave a rectangle, top to bottom; not owned.

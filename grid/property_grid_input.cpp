@@ -162,6 +162,8 @@ void CPropertyGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
     return;
   }
   SetFocus();
+  m_dwLastClickTime = static_cast<DWORD>(::GetMessageTime());
+  m_ptLastClick = point;
   if (m_bDescriptionArea && point.y >= m_rectList.bottom - GridInput::kHotZone) {
     if (GridInput::OnDescrBorder(*this, point)) {
       SetCapture();

@@ -1,6 +1,7 @@
 // Tab navigation and the grid's part of pre-translation: the keys and clicks meant for an
 // open editor reach it, or the grid, before the dialog's own navigation sees them.
 #include <algorithm>
+#include <cstdlib>
 
 #include "grid/property_grid_input.h"
 // Shift+Tab past the first row gives the focus back to the object tree.
@@ -103,6 +104,14 @@ bool GridInput::OnTabReleased(CPropertyGridCtrl& g, bool bShift) {
   return true;
 }
 
+BOOL CPropertyGridCtrl::IsSecondClick(DWORD dwTime, CPoint point) {
+  const DWORD dwFirst = m_dwLastClickTime;
+  m_dwLastClickTime = 0;
+  return dwFirst != 0 && dwTime - dwFirst <= ::GetDoubleClickTime() &&
+         std::abs(point.x - m_ptLastClick.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         std::abs(point.y - m_ptLastClick.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
 BOOL CPropertyGridCtrl::PreTranslateInput(MSG* pMsg) {
   if (!pMsg || !m_hWnd) return FALSE;
   const UINT message = pMsg->message;
@@ -188,6 +197,15 @@ BOOL CPropertyGridCtrl::PreTranslateInput(MSG* pMsg) {
   }
   const bool bInEdit = ChildRect(*this, pInPlace).PtInRect(point);
   if (message == WM_LBUTTONDBLCLK && bInEdit && pRow->OnDblClk(point)) return TRUE;
+  // The first click of a double-click on a value opened the editor under the pointer. The
+  // second reaches the grid through its capture, or the edit as a plain press when the
+  // edit took the capture; either way it is the grid's double-click (caret to the start).
+  if (bInEdit && message == WM_LBUTTONDBLCLK && pMsg->hwnd == m_hWnd) return FALSE;
+  if (bInEdit && message == WM_LBUTTONDOWN && pMsg->hwnd == pInPlace->m_hWnd &&
+      IsSecondClick(pMsg->time, point)) {
+    SendMessage(WM_LBUTTONDBLCLK, pMsg->wParam, MAKELPARAM(point.x, point.y));
+    return TRUE;
+  }
   if (message == WM_RBUTTONDOWN && bInEdit && !pRow->IsAllowEdit()) return TRUE;
   if (message == WM_LBUTTONDOWN && !bInEdit) {
     if (pRow->GetButtonRect().PtInRect(point)) {

@@ -154,21 +154,34 @@ SCRIPT
   expect_sent 0001.xml 'AttrValue="27"'
 }
 
-# The double-clicked value's editor gets its caret at the start: typing goes in front.
+# The double-clicked value's editor gets its caret at the start, wherever the pointer was:
+# typing goes in front. Once in the middle of "250", once right of the text.
 case_double_click_value() {
   start_host <<SCRIPT
 tree-select $object
 set $row 250
-key Escape
+row Font
 dump-places
 wait-file Z:$out/go.1
+row Font
+dump-grid
+wait-file Z:$out/go.2
 dump-grid
 SCRIPT
-  wait_host
-  xdotool mousemove --sync $(point row "$row" 2 3) click --repeat 2 --delay 80 1; sleep 0.3
-  type_text 9; press Return
-  resume_host; end_host
-  expect_value "$row" 9250
+  local expected=250 x y right
+  for where in middle right; do
+    wait_host
+    read -r x y <<<"$(point row "$row" 2 3)"
+    right=$(place grid | awk '{ print $3 }')
+    [ $where = middle ] && x=$((x + 3)) || x=$((right - 30))
+    xdotool mousemove --sync $x $y click --repeat 2 --delay 80 1; sleep 0.3
+    type_text 9; press Return
+    expected=9$expected
+    resume_host
+    for _ in $(seq 50); do [ "$(grid_value "$row")" = "$expected" ] && break; sleep 0.1; done
+    expect_value "$row" $expected
+  done
+  end_host
 }
 
 # The divider dragged past either edge stops at the row height from the left and short of
