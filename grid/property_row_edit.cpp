@@ -1,5 +1,6 @@
 // The in-place editing side of a grid row: the edit, drop-down list, spin and slider that
 // open on the row, their rectangles, and the keys and clicks that reach the row while open.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <memory>
@@ -35,6 +36,61 @@ constexpr int kEditIndent = 5;
 constexpr int kButtonInset = 3;
 // Share of the value field the edit keeps beside a slider.
 constexpr double kEditShareBesideSlider = 0.4;
+// The painted value text lies this much below the centre of its row.
+constexpr int kValueTextDrop = 1;
+
+// An in-place edit keeps its text where the grid painted the value. A one-line edit draws
+// its text at the top of its client area, while the grid centres the value in the row; a top
+// strip outside the client area, painted in the edit's background, moves the text down
+// without changing the edit's rectangle or style.
+constexpr UINT_PTR kAlignSubclassId = 0x4E50;
+
+LRESULT CALLBACK AlignedEditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dwInset) {
+  const int nInset = static_cast<int>(dwInset);
+  if (message == WM_NCCALCSIZE) {
+    const LRESULT result = ::DefSubclassProc(hWnd, message, wParam, lParam);
+    // Both forms of the message start with the proposed client rectangle.
+    RECT* pClient = reinterpret_cast<RECT*>(lParam);
+    pClient->top = std::min(pClient->top + nInset, pClient->bottom);
+    return result;
+  }
+  if (message == WM_NCPAINT) {
+    ::DefSubclassProc(hWnd, message, wParam, lParam);
+    RECT rectWindow;
+    ::GetWindowRect(hWnd, &rectWindow);
+    HDC hDC = ::GetWindowDC(hWnd);
+    const bool bReadOnly = (::GetWindowLongA(hWnd, GWL_STYLE) & ES_READONLY) != 0;
+    HBRUSH hBrush = reinterpret_cast<HBRUSH>(::SendMessageA(::GetParent(hWnd), bReadOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                                                            reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hWnd)));
+    const RECT rectStrip = {0, 0, rectWindow.right - rectWindow.left, nInset};
+    ::FillRect(hDC, &rectStrip, hBrush ? hBrush : ::GetSysColorBrush(COLOR_WINDOW));
+    ::ReleaseDC(hWnd, hDC);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hWnd, AlignedEditProc, kAlignSubclassId);
+  return ::DefSubclassProc(hWnd, message, wParam, lParam);
+}
+
+// Lines the edit's text up with a value painted in the row at rectRow (grid coordinates).
+void AlignEditText(HWND hEdit, const CRect& rectRow) {
+  RECT rectWindow;
+  ::GetWindowRect(hEdit, &rectWindow);
+  HDC hDC = ::GetDC(hEdit);
+  HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageA(hEdit, WM_GETFONT, 0, 0)));
+  TEXTMETRICA tm{};
+  ::GetTextMetricsA(hDC, &tm);
+  ::SelectObject(hDC, hOld);
+  ::ReleaseDC(hEdit, hDC);
+  POINT ptTop = {0, rectWindow.top};
+  ::ScreenToClient(::GetParent(hEdit), &ptTop);
+  // The painted value: centred in the row, one pixel lower.
+  const int yText = rectRow.top + (rectRow.Height() - static_cast<int>(tm.tmHeight)) / 2 + kValueTextDrop;
+  const int nHeight = rectWindow.bottom - rectWindow.top;
+  const int nInset = std::clamp(yText - static_cast<int>(ptTop.y), 0, std::max(0, nHeight - static_cast<int>(tm.tmHeight)));
+  if (nInset == 0) return;
+  ::SetWindowSubclass(hEdit, AlignedEditProc, kAlignSubclassId, static_cast<DWORD_PTR>(nInset));
+  ::SetWindowPos(hEdit, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
 
 bool IsEditWindow(const CWnd* pWnd) {
   char szClass[16] = {};
@@ -91,6 +147,7 @@ BOOL CPropertyGridProperty::OnEdit(LPPOINT) {
 
   const BOOL bBold = m_bIsModified && m_pWndList->IsMarkModifiedProperties();
   m_pWndInPlace->SetFont(bBold ? m_pWndList->GetBoldFont() : m_pWndList->GetGridFont());
+  if (IsEditWindow(m_pWndInPlace)) AlignEditText(m_pWndInPlace->m_hWnd, m_Rect);
   m_pWndInPlace->SetFocus();
   if (!m_bAllowEdit) ::HideCaret(m_pWndInPlace->m_hWnd);
   m_bInPlaceEdit = TRUE;

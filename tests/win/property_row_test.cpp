@@ -399,6 +399,23 @@ TEST(PropertyRow, TypedTextUpdatesTheValueAndNotifiesOnlyOnChange) {
 
   ASSERT_TRUE(number->OnEdit(nullptr));
   EXPECT_EQ(InPlaceText(*number), "5");
+  {
+    // The edit keeps its rectangle, and its text starts where the painted value's did:
+    // centred in the row, one pixel lower.
+    HWND hEdit = number->GetInPlaceWnd()->m_hWnd;
+    RECT window, client = {};
+    ::GetWindowRect(hEdit, &window);
+    ::MapWindowPoints(nullptr, grid.GetGridWnd()->m_hWnd, reinterpret_cast<POINT*>(&window), 2);
+    ::MapWindowPoints(hEdit, grid.GetGridWnd()->m_hWnd, reinterpret_cast<POINT*>(&client), 1);
+    HDC hDC = ::GetDC(hEdit);
+    ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageA(hEdit, WM_GETFONT, 0, 0)));
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(hDC, &tm);
+    ::ReleaseDC(hEdit, hDC);
+    EXPECT_EQ(CRect(window).top, 22);
+    EXPECT_EQ(CRect(window).bottom, 38);
+    EXPECT_EQ(client.top, 20 + (20 - tm.tmHeight) / 2 + 1);
+  }
   EXPECT_TRUE(number->OnUpdateValue());
   EXPECT_TRUE(grid.changed.empty()) << "same text: no notice";
   number->GetInPlaceWnd()->SetWindowText("12abc");
