@@ -64,7 +64,10 @@ point() {  # KIND NAME FIELD1 FIELD2 -> "x y"
   [ ${#fields[@]} -gt 0 ] || fail "no place for $1 $2"
   echo "${fields[$3]} ${fields[$4]}"
 }
-click_at() { xdotool mousemove --sync $1 $2 click 1; sleep 0.3; }
+# No --sync: after Tab the grid itself moves the pointer, and a synced move can then wait
+# many seconds for a motion it already missed.
+move_to() { xdotool mousemove "$1" "$2"; sleep 0.1; }
+click_at() { move_to $1 $2; xdotool click 1; sleep 0.3; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.3; }
 press() { xdotool key --delay 60 "$@"; sleep 0.3; }
 
@@ -174,7 +177,7 @@ SCRIPT
     read -r x y <<<"$(point row "$row" 2 3)"
     right=$(place grid | awk '{ print $3 }')
     [ $where = middle ] && x=$((x + 3)) || x=$((right - 30))
-    xdotool mousemove --sync $x $y click --repeat 2 --delay 80 1; sleep 0.3
+    move_to $x $y; xdotool click --repeat 2 --delay 80 1; sleep 0.3
     type_text 9; press Return
     expected=9$expected
     resume_host
@@ -202,8 +205,8 @@ SCRIPT
     read -r left top right bottom divider <<<"$(place grid)"
     read -r _ y _ _ r0 r1 <<<"$(place row "$row")"
     local target=$((left - 40)); [ $edge = right ] && target=$((right + 40))
-    xdotool mousemove --sync $divider $y mousedown 1 mousemove --sync $(( (divider + target) / 2 )) $y \
-      mousemove --sync $target $y mouseup 1
+    move_to $divider $y; xdotool mousedown 1; sleep 0.1
+    move_to $(( (divider + target) / 2 )) $y; move_to $target $y; xdotool mouseup 1
     resume_host
   done
   wait_host
@@ -231,11 +234,11 @@ SCRIPT
   wait_host
   local left top right bottom divider
   read -r left top right bottom divider <<<"$(place grid)"
-  xdotool mousemove --sync $(( (left + right) / 2 )) $(( (top + bottom) / 2 ))
+  move_to $(( (left + right) / 2 )) $(( (top + bottom) / 2 ))
   # Down, up and down again: both directions, ending off the top.
   for button in 5 5 5 4 5; do xdotool click $button; sleep 0.2; done
   # The pointer away, so that no hover or tooltip differs between the pictures.
-  xdotool mousemove --sync 1 1; sleep 0.5
+  move_to 1 1; sleep 0.4
   import -window root "$out/scrolled.png"
   resume_host
   wait_host
