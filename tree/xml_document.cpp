@@ -39,7 +39,13 @@ bool StartsWithNoCase(const char* p, const char* prefix) {
   return true;
 }
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// The parser's own test; the six ASCII blanks are answered without the C library, since the
+// depth scan asks for every byte of a page.
+bool IsSpace(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  if (u < 0x80) return u == ' ' || (u >= '\t' && u <= '\r');
+  return std::isspace(u) != 0;
+}
 
 // Bytes from 127 up count as letters, as the parser takes them.
 bool IsNameStart(char c) {
@@ -58,6 +64,13 @@ int SequenceLength(unsigned char c) {
   if (c >= 0xE0 && c <= 0xEF) return 3;
   if (c >= 0xF0 && c <= 0xF4) return 4;
   return 1;
+}
+
+bool HasByteAbove7F(const char* text) {
+  for (const unsigned char* u = reinterpret_cast<const unsigned char*>(text); *u; ++u) {
+    if (*u & 0x80) return true;
+  }
+  return false;
 }
 
 class DepthScan {
@@ -253,7 +266,7 @@ int MeasureXmlDepth(const char* text, int limit) {
   // Which encoding the parser settles on is known only once it has read the declaration;
   // both readings are measured and the deeper counts.
   const int asBytes = DepthScan(text, false).Measure(limit);
-  if (asBytes > limit) return asBytes;
+  if (asBytes > limit || !HasByteAbove7F(text)) return asBytes;  // plain ASCII reads alike both ways
   const int asUtf8 = DepthScan(text, true).Measure(limit);
   return asUtf8 > asBytes ? asUtf8 : asBytes;
 }
