@@ -300,7 +300,6 @@ std::function<void()> CPBColorBox::AskUser(HWND hOwner, int nEntry) {
 }
 
 void CPBColorBox::OnSelectionNotified() {
-  m_bSelChanged = TRUE;
   if (const ColorBoxItem* pItem = GetEntry(GetCurSel())) m_crCurrent = pItem->colors[0];
 }
 

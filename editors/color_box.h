@@ -107,6 +107,5 @@ private:
   int m_nColumnStripHeight = 0;
   int m_nCustomIndex = -1;
   COLORREF m_crCurrent = 0;
-  BOOL m_bSelChanged = FALSE;
   BOOL m_bStandardColorsAdded = FALSE;
 };
