@@ -6,8 +6,9 @@ Image 0 is a worksheet; image 1 a worksheet with one column marked, the mark of 
 taken from a column. Run from resources/ when the images change; the bitmap is kept in
 the repository so that the build needs no Python.
 """
-import struct
 import sys
+
+from bmp import write_bmp
 
 W, H, COUNT = 16, 16, 2
 KEY = (255, 0, 255)
@@ -42,23 +43,11 @@ def sheet(marked):
     return img
 
 
-def write_bmp(path, images):
-    width = W * len(images)
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for y in reversed(range(H)):  # bottom-up rows
-        row = bytearray()
-        for img in images:
-            for r, g, b in img[y]:
-                row += bytes((b, g, r))
-        row += b"\0" * (stride - len(row))
-        pixels += row
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, H, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + pixels)
+def side_by_side(images):
+    """The images' rows joined left to right."""
+    return [sum((img[y] for img in images), []) for y in range(H)]
 
 
 if __name__ == "__main__":
     out = sys.argv[1] if len(sys.argv) > 1 else "bitmaps/column_strip.bmp"
-    write_bmp(out, [sheet(False), sheet(True)])
+    write_bmp(out, side_by_side([sheet(False), sheet(True)]))

@@ -9,11 +9,12 @@ white for the fill colour and mid grey (128, 128, 128) for the gap colour of a d
 Other colours are drawn as they are.
 
 Run from resources/ when a picture changes; the bitmaps are kept in the repository so the
-build needs no Python. The output depends only on this file.
+build needs no Python. The output depends only on this file and bmp.py.
 """
 import math
-import struct
 import sys
+
+from bmp import write_bmp
 
 KEY = (255, 0, 255)
 INK = (0, 0, 0)          # tinted with the line or edge colour
@@ -122,23 +123,6 @@ class Canvas:
             for x in range(other.w):
                 if other.px[y][x] != KEY:
                     self.set(x0 + x, y0 + y, other.px[y][x])
-
-
-def write_bmp(path, w, h, pictures):
-    """pictures: list of Canvas of size w x h, stacked top to bottom."""
-    total = h * len(pictures)
-    rows = [row for pic in pictures for row in pic.px]
-    stride = (w * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):  # bottom-up
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        data += line + b"\0" * (stride - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, w, total, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
 
 
 # ---- line types -------------------------------------------------------------------------
@@ -1034,4 +1018,4 @@ if __name__ == "__main__":
     for strip, (w, h, pictures) in sorted(strips().items()):
         for p in pictures:
             assert (p.w, p.h) == (w, h), (strip, p.w, p.h)
-        write_bmp(f"{folder}/strip_{strip}.bmp", w, h, pictures)
+        write_bmp(f"{folder}/strip_{strip}.bmp", [row for pic in pictures for row in pic.px])
