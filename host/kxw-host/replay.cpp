@@ -522,15 +522,17 @@ ScriptPlayer::Outcome ScriptPlayer::RunListCommand(HWND dialog, const ScriptComm
   if (list == nullptr) return notOpen;
   listOpening_ = false;
   const std::vector<std::string> texts = ComboTexts(combo);
+  // Escape closes the open list; it goes to the focus window, else to the list's box.
+  const auto closeList = [combo] { PostKey(GetFocus() != nullptr ? GetFocus() : combo, VK_ESCAPE); };
   if (command.kind == CommandKind::kDumpList) {
     for (size_t i = 0; i < texts.size(); ++i) std::printf("%u\t%s\n", static_cast<unsigned>(i), texts[i].c_str());
     std::fflush(stdout);
-    PostKey(GetFocus() != nullptr ? GetFocus() : combo, VK_ESCAPE);
+    closeList();
     return {Step::kDone, 0, {}};
   }
   const auto it = std::find(texts.begin(), texts.end(), command.text);
   if (it == texts.end()) {
-    PostKey(GetFocus() != nullptr ? GetFocus() : combo, VK_ESCAPE);
+    closeList();
     return {Step::kFail, kStatusNotFound, "the list of \"" + name + "\" has no entry \"" + command.text + "\""};
   }
   // Scrolled into the list as the wheel would, then clicked.
