@@ -111,11 +111,6 @@ BOOL GuardCustomSettings(const char* pszHandle, int nGroup) {
   }
 }
 
-BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer) {
-  if (!pTree || !npb::AllocateChangeBuffer(nXmlArrayCount, buffer)) return FALSE;
-  return pTree->SaveXMLToString(buffer.data(), buffer.size()) ? TRUE : FALSE;
-}
-
 CEditorProperty::CEditorProperty(const CString& strLabel, const COleVariant& varValue, TiXmlNode* pObjectNode,
                                  TiXmlNode* pAttrNode, LPCTSTR lpszDescr, DWORD_PTR dwAttrNumber,
                                  const CString& strAttrName, const CString& strHandle)

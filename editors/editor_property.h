@@ -56,11 +56,6 @@ struct CommitExtras {
   RecordChangeFn pfnRecord = nullptr;
 };
 
-// The change document of the tree, printed into `buffer`, which is sized (array count + 1)
-// × 65,536 bytes and zero-filled here. FALSE, with nothing to send, without a tree, with a
-// negative count, when the buffer cannot be allocated, or when the text does not fit.
-BOOL BuildChangeDocument(CTreeCtrlXML* pTree, int nXmlArrayCount, std::vector<char>& buffer);
-
 // How a commit ended.
 enum class CommitResult {
   kDone,         // written into the description; sent as well in dynamic-update mode when
