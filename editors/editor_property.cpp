@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "module/assertion.h"
 #include "module/host_library.h"

@@ -8,7 +8,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
 
 #include "grid/property_row.h"
 
