@@ -78,7 +78,8 @@ constexpr LONG kBaselineRaised = 1;
 constexpr LONG kBaselineLowered = -1;
 
 // Messages of MultiFontEdit32. It also answers the standard edit messages (EM_LIMITTEXT,
-// EM_SETSEL, EM_GETMODIFY, EM_SETMODIFY, EM_GETLINECOUNT, WM_COPY, WM_CUT, WM_PASTE, ...).
+// EM_SETSEL, EM_GETMODIFY, EM_SETMODIFY, EM_GETLINECOUNT, WM_COPY, WM_CUT, WM_PASTE, ...)
+// and tells its parent of every change of content with WM_COMMAND / EN_CHANGE.
 enum Message : UINT {
   kGetColor = 0x3400,          // -> selection's colour, kMixedColor when mixed
   kGetFaceName = 0x3401,       // lParam char[kFaceNameSize] <- face name, empty when mixed
@@ -101,7 +102,9 @@ enum Message : UINT {
 
 // wParam of the notification message (kSetNotifyMessage) sent to the control's parent.
 enum Notification : WPARAM {
-  kNotifyKey = 0x2000,        // lParam: the character; a result of 1 means the parent handled it
+  // lParam: the typed character. For 3, 22 and 24 (Ctrl+C, Ctrl+V, Ctrl+X) a non-zero
+  // result means the parent carried out the copy, paste or cut; with 0 the control does.
+  kNotifyKey = 0x2000,
   kNotifySelection = 0x2001,  // the selection or its format changed
 };
 
